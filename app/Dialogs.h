@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Everything the window asks of the user or the desktop outside its own controls. The window
+// owns one; the program uses the Qt dialogs, tests a scripted stand-in.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // File dialogs with one "name|pattern" filter; an empty name means the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
+
+    // The program's own checks, answered with a modal box and an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+
+    // An error that ended a handler.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+
+    // Hands a web or "mailto:" address to the desktop; never waits, reports nothing.
+    virtual void openUrl(const QString& address) = 0;
+};

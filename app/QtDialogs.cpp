@@ -1,0 +1,41 @@
+#include "QtDialogs.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+// "Tabulatury|*.tab" becomes the Qt form "Tabulatury (*.tab)".
+QString qtFilter(const QString& filter) {
+    const auto parts = filter.split(QLatin1Char('|'));
+    return parts.size() == 2 ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')')
+                             : filter;
+}
+
+} // namespace
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, {}, {}, qtFilter(filter));
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& filter) {
+    // The window does its own replacing, the way the user expects of this program.
+    return QFileDialog::getSaveFileName(parent, {}, {}, qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QCoreApplication::applicationName(), text);
+}
+
+void QtDialogs::error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
+}
+
+void QtDialogs::openUrl(const QString& address) {
+    QUrl url = QUrl::fromUserInput(address);
+    QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tab {
+
+// One single-line text of the document, held as Windows-1250 bytes. Edits only ever touch the
+// end of a text or replace it whole, so a write is "keep the first n bytes, then add these":
+// appending one filler to a long row costs one byte, not a copy of the row.
+class TextField {
+public:
+    const std::string& text() const { return text_; }
+
+    // Counts changes so a view can tell whether it still shows the current text.
+    std::uint64_t revision() const { return revision_; }
+
+    // Keeps the first `keep` bytes (all of them if fewer), then appends `tail`.
+    // Returns false, and changes nothing, when the result equals the current text.
+    bool write(std::size_t keep, std::string_view tail);
+
+    bool set(std::string_view text) { return write(0, text); }
+
+private:
+    std::string text_;
+    std::uint64_t revision_ = 0;
+};
+
+} // namespace tab

@@ -1,0 +1,81 @@
+#include "WindowHarness.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// QTest's keyClicks knows only ASCII keys; Czech letters arrive as key events carrying text,
+// as a keyboard layout delivers them.
+void keyIn(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+void WindowHarness::SetUp() {
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    form = std::make_unique<TForm1>(std::move(scripted));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void WindowHarness::TearDown() {
+    form.reset();
+}
+
+void WindowHarness::click(const char* name) {
+    QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+}
+
+void WindowHarness::trigger(const char* actionName) {
+    find<QAction>(actionName)->trigger();
+}
+
+void WindowHarness::type(const char* name, const QString& text) {
+    auto* edit = find<QLineEdit>(name);
+    edit->setFocus();
+    edit->end(false);
+    keyIn(edit, text);
+}
+
+void WindowHarness::retype(const char* name, const QString& text) {
+    auto* edit = find<QLineEdit>(name);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+        keyIn(edit, text);
+}
+
+void WindowHarness::paste(const char* name, const QString& text) {
+    auto* edit = find<QLineEdit>(name);
+    edit->setFocus();
+    edit->end(false);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+QString WindowHarness::text(const char* name) const {
+    QObject* object = find<QObject>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(object))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        return button->text();
+    if (auto* action = qobject_cast<QAction*>(object))
+        return action->text();
+    throw std::runtime_error(std::string("no text on ") + name);
+}
