@@ -5,17 +5,17 @@
 #include "Cp1250Validator.h"
 #include "ui_Unit1.h"
 
+#include "IntegerText.h"
+#include "Saturating.h"
+#include "StatusText.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QScrollBar>
+#include <QTimer>
 
 #include <exception>
 #include <limits>
-
-namespace {
-
-constexpr std::int32_t kDesignRowWidth = 517;
-
-} // namespace
 
 TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), dialogs_(std::move(dialogs)),
@@ -26,16 +26,17 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     rowEdits_ = {ui->akordy,  ui->struna1, ui->struna2, ui->struna3,
                  ui->struna4, ui->struna5, ui->struna6, ui->slova};
     scale_ = RowScale(QFontMetricsF(ui->struna1->font()).horizontalAdvance(QLatin1Char('-')));
-    applyRowWidth(kDesignRowWidth);
-
-    wireFields();
-    wireHandlers();
+    doc_.sheet.setChangeHandler([this](tab::Row row) { rowChanged(row); });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     Timer1->start();
+    wireFields();
+    wireHandlers();
+
     FormCreate();
+    pushToWidgets();
 }
 
 TForm1::~TForm1() = default;
@@ -46,8 +47,10 @@ void TForm1::mirror(QLineEdit* edit, const tab::TextField& field, Store store) {
     edit->setMaxLength(std::numeric_limits<int>::max());
     connect(edit, &QLineEdit::textEdited, this,
             [this, edit, store = std::move(store)](const QString& text) {
-                store(cp1250::encode(text));
-                mirror_.adopt(edit);
+                guarded([&] {
+                    store(cp1250::encode(text));
+                    mirror_.adopt(edit);
+                });
             });
 }
 
@@ -95,15 +98,47 @@ void TForm1::wireHandlers() {
     on(ui->zapis, &QPushButton::clicked, &TForm1::zapisClick);
     on(ui->Reset, &QPushButton::clicked, &TForm1::ResetClick);
     on(ui->KONEC1, &QAction::triggered, &TForm1::KONEC1Click);
+    on(ui->Edit3, &QLineEdit::textChanged, &TForm1::Edit3Change);
+    on(ui->SpinButton2Up, &QToolButton::clicked, &TForm1::SpinButton2UpClick);
+    on(ui->SpinButton2Down, &QToolButton::clicked, &TForm1::SpinButton2DownClick);
+    on(ui->Button40, &QPushButton::clicked, &TForm1::Button40Click);
+    on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
 }
 
 void TForm1::run(Handler handler) {
+    guarded([&] { (this->*handler)(); });
+}
+
+void TForm1::guarded(const std::function<void()>& work) {
     try {
-        (this->*handler)();
+        work();
     } catch (const std::exception& e) {
         dialogs_->error(this, QString::fromUtf8(e.what()));
     }
+    pushToWidgets();
+}
+
+void TForm1::pushToWidgets() {
     mirror_.push();
+    if (shownRowWidth_ != rowView_.width()) {
+        const int pixels = scale_.toPixels(rowView_.width());
+        for (QLineEdit* edit : rowEdits_)
+            edit->setFixedWidth(pixels);
+        ui->ScrollBox1Content->setFixedWidth(pixels);
+        shownRowWidth_ = rowView_.width();
+    }
+    if (scrollToEnd_) {
+        // Beyond the last position the bar stops at the end, which is the point.
+        ui->ScrollBox1->horizontalScrollBar()->setValue(scale_.toPixels(rowView_.width()));
+        scrollToEnd_ = false;
+    }
+    if (statusStale_) {
+        const std::size_t length = doc_.sheet.text(tab::Row::struna1).size();
+        ui->Label26->setText(QString::fromStdString(status::charCountText(length)));
+        ui->Label30->setText(
+            QString::fromStdString(status::lineCountText(status::lineCount(length, WrapWidth))));
+        statusStale_ = false;
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -116,16 +151,66 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::applyRowWidth(std::int32_t units) {
-    const int pixels = scale_.toPixels(units);
-    for (QLineEdit* edit : rowEdits_)
-        edit->setFixedWidth(pixels);
-    ui->ScrollBox1Content->setFixedWidth(pixels);
-}
-
 void TForm1::FormCreate() {
     ShiftStep = 50;
     WrapWidth = 64;
+}
+
+void TForm1::rowChanged(tab::Row row) {
+    // The chord row has no change handling of its own.
+    if (row == tab::Row::akordy)
+        return;
+    // The character count and the block count are both shown from struna1's length.
+    if (row == tab::Row::struna1)
+        updateLineCount();
+    growRows(row);
+}
+
+void TForm1::growRows(tab::Row row) {
+    if (rowView_.grow(doc_.sheet.text(row).size()) && ui->RadioButton1->isChecked())
+        scrollToEnd_ = true;
+}
+
+void TForm1::updateLineCount() {
+    statusStale_ = true;
+}
+
+void TForm1::Timer1Timer() {
+    runningTime_.tick();
+    ui->Label23->setText(QString::fromStdString(runningTime_.secondsText()));
+    if (const auto minutes = runningTime_.minutesText()) {
+        ui->Label24->setText(QString::fromStdString(*minutes));
+        ui->Label24->show();
+    }
+    if (const auto hours = runningTime_.hoursText()) {
+        ui->Label25->setText(QString::fromStdString(*hours));
+        ui->Label25->show();
+    }
+}
+
+void TForm1::Edit3Change() {
+    ShiftStep = integer_text::toInt32(ui->Edit3->text().toStdString());
+}
+
+void TForm1::setShiftStep(std::int32_t step) {
+    ShiftStep = step;
+    ui->Edit3->setText(QString::number(ShiftStep));
+}
+
+void TForm1::SpinButton2UpClick() {
+    setShiftStep(saturatingAdd(ShiftStep, 1));
+}
+
+void TForm1::SpinButton2DownClick() {
+    setShiftStep(saturatingSub(ShiftStep, 1));
+}
+
+void TForm1::Button40Click() {
+    if (ui->RadioButton3->isChecked())
+        rowView_.shiftRight(ShiftStep);
+    else
+        rowView_.shiftLeft(ShiftStep);
+    scrollToEnd_ = true;
 }
 
 void TForm1::zapisClick() {

@@ -5,9 +5,10 @@
 #include "Document.h"
 #include "FieldMirror.h"
 #include "RowScale.h"
+#include "RowView.h"
+#include "RunningTime.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -19,9 +20,11 @@ namespace Ui {
 class TForm1;
 }
 class QLineEdit;
+class QTimer;
 
 // The main window. It owns the document and mirrors it into its fields; every handler works on
-// the model, and the fields are brought up to date once the handler has finished.
+// the model, and the fields, the row widths and the status box are brought up to date once the
+// handler has finished.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -30,9 +33,14 @@ public:
     ~TForm1() override;
 
     const tab::Document& document() const { return doc_; }
+    std::int32_t wrapWidth() const { return WrapWidth; }
+    std::int32_t shiftStep() const { return ShiftStep; }
+    // The common row width in units of seven per character.
+    std::int32_t rowWidth() const { return rowView_.width(); }
+    int toPixels(std::int32_t units) const { return scale_.toPixels(units); }
 
-    std::int32_t WrapWidth = 0;
-    std::int32_t ShiftStep = 0;
+    // The one-second tick; public so the running time can be driven without waiting.
+    void Timer1Timer();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,11 +54,22 @@ private:
     void KONEC1Click();
     void Edit1Enter();
     void Edit4Enter();
+    void Edit3Change();
+    void SpinButton2UpClick();
+    void SpinButton2DownClick();
+    void Button40Click();
+
+    // Runs inside every write of a row that changed it.
+    void rowChanged(tab::Row row);
+    void growRows(tab::Row row);
+    void updateLineCount();
 
     // Runs a handler so that nothing it throws escapes into Qt: the error is shown and the
-    // program goes on, keeping what the handler changed before. Then the fields catch up.
+    // program goes on, keeping what the handler changed before. Then the widgets catch up.
     void run(Handler handler);
+    void guarded(const std::function<void()>& work);
     template <class Sender, class Signal> void on(Sender* sender, Signal signal, Handler handler);
+    void pushToWidgets();
 
     using Store = std::function<void(std::string)>;
     // Shows the model text in the edit and stores what the user types there.
@@ -58,7 +77,7 @@ private:
     void nameSeparator();
     void wireFields();
     void wireHandlers();
-    void applyRowWidth(std::int32_t units);
+    void setShiftStep(std::int32_t step);
 
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Dialogs> dialogs_;
@@ -66,8 +85,18 @@ private:
     FieldMirror mirror_;
     Cp1250Validator* validator_ = nullptr;
     std::array<QLineEdit*, tab::kRowCount> rowEdits_{};
-    RowScale scale_;
     std::string titlePlaceholder_;
     std::string authorPlaceholder_;
     QTimer* Timer1 = nullptr;
+
+    std::int32_t WrapWidth = 0;
+    std::int32_t ShiftStep = 0;
+    RunningTime runningTime_;
+
+    RowView rowView_;
+    RowScale scale_;
+    // What the row view still owes the widgets at the end of the handler.
+    std::int32_t shownRowWidth_ = -1;
+    bool scrollToEnd_ = false;
+    bool statusStale_ = false;
 };

@@ -37,8 +37,8 @@ TEST_F(StartUp, StatusAndSettingsShowTheirFirstValues) {
     EXPECT_FALSE(find("Label25")->isVisible());
     EXPECT_EQ(text("Edit2"), "64");
     EXPECT_EQ(text("Edit3"), "50");
-    EXPECT_EQ(form->WrapWidth, 64);
-    EXPECT_EQ(form->ShiftStep, 50);
+    EXPECT_EQ(form->wrapWidth(), 64);
+    EXPECT_EQ(form->shiftStep(), 50);
     EXPECT_TRUE(find<QRadioButton>("RadioButton1")->isChecked());
     EXPECT_FALSE(find<QRadioButton>("RadioButton2")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -35,7 +37,11 @@ void WindowHarness::TearDown() {
 }
 
 void WindowHarness::click(const char* name) {
-    QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    auto* button = find<QAbstractButton>(name);
+    // A check or radio button answers on its box and caption, not on empty space beside them.
+    const bool boxed = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    const QPoint where = boxed ? QPoint(6, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
 }
 
 void WindowHarness::trigger(const char* actionName) {
