@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "Chords.h"
 #include "ColumnWriter.h"
 #include "Cp1250.h"
 #include "Cp1250Validator.h"
@@ -8,6 +9,7 @@
 #include "IntegerText.h"
 #include "Saturating.h"
 #include "StatusText.h"
+#include "StructuralEdits.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -103,6 +105,38 @@ void TForm1::wireHandlers() {
     on(ui->SpinButton2Down, &QToolButton::clicked, &TForm1::SpinButton2DownClick);
     on(ui->Button40, &QPushButton::clicked, &TForm1::Button40Click);
     on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
+
+    on(ui->takt, &QPushButton::clicked, &TForm1::taktClick);
+    on(ui->sloupec, &QPushButton::clicked, &TForm1::sloupecClick);
+    on(ui->Button39, &QPushButton::clicked, &TForm1::Button39Click);
+    on(ui->Button4, &QPushButton::clicked, &TForm1::Button4Click);
+    on(ui->Button41, &QPushButton::clicked, &TForm1::Button41Click);
+    on(ui->Button38, &QPushButton::clicked, &TForm1::Button38Click);
+
+    const std::array<std::pair<QPushButton*, const tab::Mark*>, 5> marks{{
+        {ui->Button44, &tab::kPalmMutingMark},
+        {ui->Button45, &tab::kArtificialHarmonic},
+        {ui->Button46, &tab::kNaturalHarmonic},
+        {ui->znacka1, &tab::kHammerOn},
+        {ui->Button37, &tab::kPullOff},
+    }};
+    for (const auto& [button, mark] : marks)
+        connect(button, &QPushButton::clicked, this,
+                [this, mark] { guarded([&] { tab::addMark(doc_.entry, *mark); }); });
+
+    // The buttons in the order of the chord table: rows major, 7, m, +, dim.
+    const std::array<QPushButton*, 35> chordButtons{
+        ui->Button7,  ui->Button8,  ui->Button6,  ui->Button9,  ui->Button10, ui->Button11,
+        ui->Button12, ui->Button2,  ui->Button3,  ui->Button5,  ui->Button14, ui->Button15,
+        ui->Button16, ui->Button17, ui->Am,       ui->Button13, ui->Button18, ui->Button19,
+        ui->Button20, ui->Button21, ui->Button22, ui->Button30, ui->Button31, ui->Button32,
+        ui->Button33, ui->Button34, ui->Button35, ui->Button36, ui->Button23, ui->Button24,
+        ui->Button25, ui->Button26, ui->Button27, ui->Button28, ui->Button29};
+    const auto chords = tab::chordTable();
+    for (std::size_t i = 0; i < chordButtons.size(); ++i)
+        connect(chordButtons[i], &QPushButton::clicked, this, [this, chord = &chords[i]] {
+            guarded([&] { tab::fillEntry(doc_.entry, *chord, ui->CheckBox1->isChecked()); });
+        });
 }
 
 void TForm1::run(Handler handler) {
@@ -219,6 +253,37 @@ void TForm1::zapisClick() {
 
 void TForm1::ResetClick() {
     doc_.entry.clear();
+}
+
+void TForm1::taktClick() {
+    tab::barLine(doc_.sheet);
+}
+
+void TForm1::sloupecClick() {
+    tab::emptyColumn(doc_.sheet);
+}
+
+void TForm1::Button39Click() {
+    tab::backspace(doc_.sheet);
+}
+
+void TForm1::Button4Click() {
+    // The rows go back to their design width and the view to their left end first, so clearing
+    // the rows finds nothing to widen.
+    rowView_.reset();
+    scrollToEnd_ = true;
+    tab::clearDocument(doc_);
+}
+
+void TForm1::Button41Click() {
+    const bool lock = ui->Button41->text() == QStringLiteral("Zamknout");
+    ui->Button41->setText(lock ? QStringLiteral("Odemknout") : QStringLiteral("Zamknout"));
+    for (tab::Row row : tab::kAlignedRows)
+        rowEdits_[tab::index(row)]->setReadOnly(lock);
+}
+
+void TForm1::Button38Click() {
+    tab::completeTab(doc_.sheet);
 }
 
 void TForm1::KONEC1Click() {

@@ -54,6 +54,12 @@ private:
     void KONEC1Click();
     void Edit1Enter();
     void Edit4Enter();
+    void taktClick();
+    void sloupecClick();
+    void Button39Click();
+    void Button4Click();
+    void Button41Click();
+    void Button38Click();
     void Edit3Change();
     void SpinButton2UpClick();
     void SpinButton2DownClick();

@@ -9,8 +9,9 @@ void writeColumn(TabSheet& sheet, EntryColumn& entry, bool clearAfterWrite) {
     sheet.measureColumnEnd();
     for (Row row : kStringRows)
         sheet.padToColumnEnd(row, '-');
-    // Decided from the mark as it stands now, before any clearing below.
-    const bool palmMuting = entry.field(Row::akordy).text() == kPalmMuting;
+    // Palm muting alone runs on as a dashed line over the column. Decided from the mark as it
+    // stands now, before any clearing below.
+    const bool palmMuting = entry.field(Row::akordy).text() == kPalmMutingMark.alone;
     sheet.padToColumnEnd(Row::akordy, palmMuting ? '-' : ' ');
 
     if (clearAfterWrite)
