@@ -4,8 +4,19 @@
 
 namespace integer_text {
 
+namespace {
+
+std::string conversionMessage(std::string_view text) {
+    std::string message = "'";
+    message += text;
+    message += "' is not a valid integer value";
+    return message;
+}
+
+} // namespace
+
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+    : std::runtime_error(conversionMessage(text)) {}
 
 std::int32_t toInt32(std::string_view text) {
     std::string_view digits = text;

@@ -6,10 +6,15 @@
 #include "Cp1250Validator.h"
 #include "ui_Unit1.h"
 
+#include "BuildConfig.h"
+#include "DocumentFiles.h"
+#include "FileAccess.h"
 #include "IntegerText.h"
 #include "Saturating.h"
 #include "StatusText.h"
 #include "StructuralEdits.h"
+#include "TabFile.h"
+#include "TextOutput.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -23,6 +28,7 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), dialogs_(std::move(dialogs)),
       scale_(1.0) {
     ui->setupUi(this);
+    setWindowTitle(programCaption());
     nameSeparator();
 
     rowEdits_ = {ui->akordy,  ui->struna1, ui->struna2, ui->struna3,
@@ -100,6 +106,12 @@ void TForm1::wireHandlers() {
     on(ui->zapis, &QPushButton::clicked, &TForm1::zapisClick);
     on(ui->Reset, &QPushButton::clicked, &TForm1::ResetClick);
     on(ui->KONEC1, &QAction::triggered, &TForm1::KONEC1Click);
+    on(ui->Uloitkeditaci1, &QAction::triggered, &TForm1::Uloitkeditaci1Click);
+    on(ui->Uloittextovvstuptxt1, &QAction::triggered, &TForm1::Uloittextovvstuptxt1Click);
+    on(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click);
+    on(ui->Edit2, &QLineEdit::textChanged, &TForm1::Edit2Change);
+    on(ui->SpinButton1Up, &QToolButton::clicked, &TForm1::SpinButton1UpClick);
+    on(ui->SpinButton1Down, &QToolButton::clicked, &TForm1::SpinButton1DownClick);
     on(ui->Edit3, &QLineEdit::textChanged, &TForm1::Edit3Change);
     on(ui->SpinButton2Up, &QToolButton::clicked, &TForm1::SpinButton2UpClick);
     on(ui->SpinButton2Down, &QToolButton::clicked, &TForm1::SpinButton2DownClick);
@@ -226,17 +238,74 @@ void TForm1::Edit3Change() {
     ShiftStep = integer_text::toInt32(ui->Edit3->text().toStdString());
 }
 
-void TForm1::setShiftStep(std::int32_t step) {
-    ShiftStep = step;
-    ui->Edit3->setText(QString::number(ShiftStep));
+void TForm1::step(std::int32_t& value, std::int32_t delta, QLineEdit* field) {
+    // The arrows step from the value in force, whatever the field shows; writing the field
+    // then runs its change handler, which reads the value back.
+    value = saturatingAdd(value, delta);
+    field->setText(QString::number(value));
 }
 
 void TForm1::SpinButton2UpClick() {
-    setShiftStep(saturatingAdd(ShiftStep, 1));
+    step(ShiftStep, 1, ui->Edit3);
 }
 
 void TForm1::SpinButton2DownClick() {
-    setShiftStep(saturatingSub(ShiftStep, 1));
+    step(ShiftStep, -1, ui->Edit3);
+}
+
+void TForm1::Edit2Change() {
+    const std::int32_t width = integer_text::toInt32(ui->Edit2->text().toStdString());
+    if (width <= 0) {
+        dialogs_->message(this, QString::fromUtf8("Musíte zadat číslo větší než 0!"));
+        WrapWidth = 64;
+        ui->Edit2->setText(QStringLiteral("64"));
+        return;
+    }
+    WrapWidth = width;
+    updateLineCount();
+}
+
+void TForm1::SpinButton1UpClick() {
+    step(WrapWidth, 1, ui->Edit2);
+}
+
+void TForm1::SpinButton1DownClick() {
+    step(WrapWidth, -1, ui->Edit2);
+}
+
+QString TForm1::programCaption() {
+    return QStringLiteral("Strunomat ") + QString::fromUtf8(build_config::kVersion);
+}
+
+void TForm1::Uloitkeditaci1Click() {
+    const QString chosen = dialogs_->saveFileName(this, QStringLiteral("Tabulatury|*.tab"));
+    if (chosen.isEmpty())
+        return;
+    file_access::writeWholeFile(file_access::withExtension(chosen, QStringLiteral(".tab")),
+                                io::writeTabFile(toTabDocument(doc_)));
+}
+
+void TForm1::Nahrt1Click() {
+    const QString name = dialogs_->openFileName(this, QStringLiteral("tabulatury|*.tab"));
+    if (name.isEmpty())
+        return;
+    if (!name.endsWith(QStringLiteral(".tab"), Qt::CaseSensitive)) {
+        dialogs_->message(this, QString::fromUtf8("Musíte vybrat soubor s příponou .tab!"));
+        return;
+    }
+    // Read and parsed whole before anything in the window changes.
+    const io::TabDocument loaded = io::readTabFile(file_access::readWholeFile(name));
+    setWindowTitle(programCaption() + QStringLiteral("  (") + name + QLatin1Char(')'));
+    replaceDocument(doc_, loaded);
+}
+
+void TForm1::Uloittextovvstuptxt1Click() {
+    const QString chosen = dialogs_->saveFileName(this, QString::fromUtf8("Textový výstup|*.txt"));
+    if (chosen.isEmpty())
+        return;
+    file_access::writeWholeFile(
+        file_access::withExtension(chosen, QStringLiteral(".txt")),
+        io::renderTextOutput(toTabDocument(doc_), WrapWidth, io::builtFooter()));
 }
 
 void TForm1::Button40Click() {

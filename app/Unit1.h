@@ -60,6 +60,12 @@ private:
     void Button4Click();
     void Button41Click();
     void Button38Click();
+    void Uloitkeditaci1Click();
+    void Nahrt1Click();
+    void Uloittextovvstuptxt1Click();
+    void Edit2Change();
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
     void Edit3Change();
     void SpinButton2UpClick();
     void SpinButton2DownClick();
@@ -83,7 +89,8 @@ private:
     void nameSeparator();
     void wireFields();
     void wireHandlers();
-    void setShiftStep(std::int32_t step);
+    void step(std::int32_t& value, std::int32_t delta, QLineEdit* field);
+    static QString programCaption();
 
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Dialogs> dialogs_;

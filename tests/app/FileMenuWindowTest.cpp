@@ -1,0 +1,193 @@
+#include "WindowHarness.h"
+
+#include "TabFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using tab::Row;
+
+namespace {
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+std::string bytesOf(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll().toStdString();
+}
+
+void writeBytes(const QString& name, const std::string& bytes) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+const char* const kTexts[] = {"Edit1",   "akordy",  "struna1", "struna2", "struna3",
+                              "struna4", "struna5", "struna6", "slova",   "Edit4"};
+
+} // namespace
+
+class FileMenu : public WindowHarness {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    void writeSong() {
+        retype("Edit1", u("Píseň; první"));
+        retype("Edit4", u("Žluťoučký kůň"));
+        click("Button7");
+        click("zapis");
+        click("takt");
+        type("slova", u("la lá"));
+    }
+    QStringList texts() const {
+        QStringList result;
+        for (const char* name : kTexts)
+            result << text(name);
+        return result;
+    }
+};
+
+TEST_F(FileMenu, SaveClearLoadRestoresAllTenTexts) {
+    writeSong();
+    const QStringList before = texts();
+    dialogs->saveAnswers.push_back(path("song"));
+    trigger("Uloitkeditaci1");
+    EXPECT_EQ(dialogs->filters.last(), "Tabulatury|*.tab");
+    ASSERT_TRUE(QFile::exists(path("song.tab")));
+
+    click("Button4");
+    dialogs->openAnswers.push_back(path("song.tab"));
+    trigger("Nahrt1");
+    EXPECT_EQ(dialogs->filters.last(), "tabulatury|*.tab");
+    EXPECT_EQ(texts(), before);
+    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ  (" + path("song.tab") + ")");
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(FileMenu, SavedBytesAreTheFieldsInWindows1250) {
+    writeSong();
+    dialogs->saveAnswers.push_back(path("song.tab"));
+    trigger("Uloitkeditaci1");
+    EXPECT_EQ(bytesOf(path("song.tab")),
+              "P\xed"
+              "se\xf2; prvn\xed;\r\nA ;;\r\n0-|;\r\n2-|;\r\n2-|;\r\n2-|;\r\n0-|;\r\n--|;\r\n"
+              "la l\xe1;;;\r\n\x8elu\x9dou\xe8k\xfd k\xf9\xf2");
+    EXPECT_FALSE(QFile::exists(path("song.tab.tab")));
+}
+
+TEST_F(FileMenu, CancelledDialogsDoNothing) {
+    trigger("Uloitkeditaci1");
+    trigger("Uloittextovvstuptxt1");
+    trigger("Nahrt1");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+    EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
+}
+
+TEST_F(FileMenu, UpperCaseExtensionIsRefusedAndNothingChanges) {
+    writeBytes(path("SONG.TAB"), io::writeTabFile({}));
+    dialogs->openAnswers.push_back(path("SONG.TAB"));
+    trigger("Nahrt1");
+    EXPECT_EQ(dialogs->messages, QStringList{u("Musíte vybrat soubor s příponou .tab!")});
+    EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
+    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+}
+
+TEST_F(FileMenu, MissingFileIsReportedAndNothingChanges) {
+    type("struna1", "0-");
+    dialogs->openAnswers.push_back(path("missing.tab"));
+    trigger("Nahrt1");
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].contains(path("missing.tab")));
+    EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
+    EXPECT_EQ(text("struna1"), "0-");
+    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+}
+
+TEST_F(FileMenu, SaveThatCannotBeWrittenIsReported) {
+    writeBytes(path("plain"), "not a folder");
+    dialogs->saveAnswers.push_back(path("plain") + "/song");
+    trigger("Uloitkeditaci1");
+    dialogs->saveAnswers.push_back(path("plain") + "/song");
+    trigger("Uloittextovvstuptxt1");
+    ASSERT_EQ(dialogs->errors.size(), 2);
+    EXPECT_TRUE(dialogs->errors[0].contains(path("plain") + "/song.tab"));
+    EXPECT_TRUE(dialogs->errors[1].contains(path("plain") + "/song.txt"));
+    EXPECT_EQ(bytesOf(path("plain")), "not a folder");
+}
+
+TEST_F(FileMenu, LoadReplacesLockedRowsAndWidensThemStepByStep) {
+    io::TabDocument doc;
+    doc.title = "Long";
+    for (auto& row : doc.rows)
+        row = std::string(200, '-');
+    writeBytes(path("long.tab"), io::writeTabFile(doc));
+    click("Button41");
+    dialogs->openAnswers.push_back(path("long.tab"));
+    trigger("Nahrt1");
+    EXPECT_EQ(text("struna6").size(), 200);
+    EXPECT_EQ(text("Button41"), "Odemknout");
+    // struna1 to struna6 and the lyrics each changed once: seven steps of 60.
+    EXPECT_EQ(form->rowWidth(), 517 + 7 * 60);
+    EXPECT_EQ(text("Label26"), u("200 znaků"));
+    EXPECT_EQ(text("Label30"), u("4  řádky"));
+}
+
+TEST_F(FileMenu, ExportOfTheFirstWorkedExample) {
+    retype("Edit1", "Song");
+    retype("Edit4", "Me");
+    click("Button7");
+    click("zapis");
+    dialogs->saveAnswers.push_back(path("song.txt"));
+    trigger("Uloittextovvstuptxt1");
+    EXPECT_EQ(dialogs->filters.last(), u("Textový výstup|*.txt"));
+    const QString out = QString::fromLatin1(bytesOf(path("song.txt")));
+    QStringList lines = out.split("\r\n");
+    ASSERT_EQ(lines.takeLast(), "");
+    ASSERT_EQ(lines.size(), 3 + 10 + 4);
+    EXPECT_EQ(lines.mid(0, 13),
+              (QStringList{"Song", "Me", "", "   A ", "", "e |  0-", "h |  2-", "g |  2-",
+                           "d |  2-", "A |  0-", "E |  --", "     ", ""}));
+    EXPECT_EQ(lines[13], "");
+    EXPECT_EQ(lines[14], "Strunomat 1.01 CZ");
+    EXPECT_FALSE(QFile::exists(path("song.txt.txt")));
+}
+
+TEST_F(FileMenu, WrapWidthEditing) {
+    retype("Edit2", "");
+    EXPECT_EQ(dialogs->errors, QStringList{"'' is not a valid integer value"});
+    EXPECT_EQ(form->wrapWidth(), 64);
+    type("Edit2", "0");
+    EXPECT_EQ(dialogs->messages, QStringList{u("Musíte zadat číslo větší než 0!")});
+    EXPECT_EQ(text("Edit2"), "64");
+    EXPECT_EQ(form->wrapWidth(), 64);
+
+    paste("struna1", QString(130, '-'));
+    EXPECT_EQ(text("Label30"), u("3  řádky"));
+    click("SpinButton1Up");
+    EXPECT_EQ(text("Edit2"), "65");
+    EXPECT_EQ(form->wrapWidth(), 65);
+    retype("Edit2", "1");
+    EXPECT_EQ(text("Label30"), u("131  řádků"));
+    click("SpinButton1Down");
+    EXPECT_EQ(dialogs->messages.size(), 2);
+    EXPECT_EQ(form->wrapWidth(), 64);
+    EXPECT_EQ(text("Edit2"), "64");
+    EXPECT_EQ(text("Label30"), u("3  řádky"));
+}
+
+TEST_F(FileMenu, WrapWidthArrowsHoldAtTheLargestValue) {
+    retype("Edit2", "2147483647");
+    click("SpinButton1Up");
+    EXPECT_EQ(form->wrapWidth(), 2147483647);
+    EXPECT_EQ(text("Edit2"), "2147483647");
+    EXPECT_EQ(text("Label30"), u("1  řádek"));
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+}
