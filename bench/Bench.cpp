@@ -1,0 +1,246 @@
+// Times the editor's actions on long tabs through the real window (offscreen), beside the same
+// work done by the model and io/ alone, and the editor's start-up beside a minimal Qt program.
+#include "Measure.h"
+#include "ScriptedDialogs.h"
+#include "Unit1.h"
+
+#include "Chords.h"
+#include "ColumnWriter.h"
+#include "StructuralEdits.h"
+#include "TabFile.h"
+#include "TextOutput.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRepeats = 11;
+
+struct Result {
+    std::string action;
+    int columns;
+    double windowMs;
+    double aloneMs;
+    std::optional<double> goalMs;
+};
+
+// A tab of `columns` aligned columns: an "A" chord every four columns, lyrics under half of it.
+io::TabDocument longTab(int columns) {
+    io::TabDocument doc;
+    doc.title = "Bench";
+    doc.author = "Strunomat";
+    const char* pattern[] = {"A   ", "0---", "2---", "2---", "2---", "0---", "----"};
+    for (std::size_t r = 0; r < 7; ++r)
+        for (int c = 0; c < columns; c += 4)
+            doc.rows[r] += pattern[r];
+    for (auto& row : doc.rows)
+        row.resize(static_cast<std::size_t>(columns), '-');
+    doc.rows[7] = std::string(static_cast<std::size_t>(columns / 2), 'l');
+    return doc;
+}
+
+tab::Document modelOf(const io::TabDocument& file) {
+    tab::Document doc;
+    doc.title.set(file.title);
+    for (std::size_t i = 0; i < tab::kRowCount; ++i)
+        doc.sheet.setText(static_cast<tab::Row>(i), file.rows[i]);
+    doc.author.set(file.author);
+    return doc;
+}
+
+void writeFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+}
+
+std::string readFile(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Lets the window handle what the action posted and repaint what changed.
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+class WindowBench {
+public:
+    WindowBench() {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs_ = scripted.get();
+        form_ = std::make_unique<TForm1>(std::move(scripted));
+        form_->show();
+        (void)QTest::qWaitForWindowExposed(form_.get());
+    }
+
+    template <class T = QWidget> T* find(const char* name) const {
+        return form_->findChild<T*>(QString::fromLatin1(name));
+    }
+    void click(const char* name) { find<QAbstractButton>(name)->click(); }
+    void trigger(const char* name, std::deque<QString>& answers, const QString& file) {
+        answers.push_back(file);
+        find<QAction>(name)->trigger();
+    }
+
+    ScriptedDialogs* dialogs_ = nullptr;
+    std::unique_ptr<TForm1> form_;
+};
+
+void benchColumns(int columns, const QDir& dir, std::vector<Result>& results) {
+    const io::TabDocument file = longTab(columns);
+    const std::string tabName = dir.filePath("long.tab").toStdString();
+    const QString tabFile = QString::fromStdString(tabName);
+    writeFile(tabName, io::writeTabFile(file));
+    const std::optional<double> editGoal = columns == 20000    ? std::optional(8.0)
+                                           : columns == 200000 ? std::optional(40.0)
+                                                               : std::nullopt;
+    const auto goal = [&](double at20k) {
+        return columns == 20000 ? std::optional(at20k) : std::nullopt;
+    };
+
+    WindowBench w;
+    w.trigger("Nahrt1", w.dialogs_->openAnswers, tabFile);
+    settle();
+    w.find<QCheckBox>("CheckBox1")->setChecked(true);
+    w.click("Button10"); // E, broken
+    settle();
+
+    tab::Document model = modelOf(file);
+    tab::fillEntry(model.entry, tab::chordTable()[4], true);
+
+    results.push_back(
+        {"Zapis broken E", columns,
+         medianMs(kRepeats,
+                  [&] {
+                      w.click("zapis");
+                      settle();
+                  }),
+         medianMs(kRepeats, [&] { tab::writeColumn(model.sheet, model.entry, false); }), editGoal});
+
+    QWidget* high = w.find("struna1");
+    results.push_back({"type one char", columns,
+                       medianMs(
+                           kRepeats,
+                           [&] {
+                               QTest::keyClick(high, Qt::Key_Minus);
+                               settle();
+                           },
+                           [&] {
+                               high->setFocus();
+                               QTest::keyClick(high, Qt::Key_End);
+                           }),
+                       medianMs(kRepeats, [&] { model.sheet.appendToRow(tab::Row::struna1, "-"); }),
+                       editGoal});
+
+    results.push_back({"Backspace", columns,
+                       medianMs(kRepeats,
+                                [&] {
+                                    w.click("Button39");
+                                    settle();
+                                }),
+                       medianMs(kRepeats, [&] { tab::backspace(model.sheet); }), editGoal});
+
+    results.push_back({"Doplneni tabulatury", columns,
+                       medianMs(kRepeats,
+                                [&] {
+                                    w.click("Button38");
+                                    settle();
+                                }),
+                       medianMs(kRepeats, [&] { tab::completeTab(model.sheet); }), editGoal});
+
+    // Loaded into a cleared window, so every row really changes.
+    results.push_back({"load", columns,
+                       medianMs(
+                           kRepeats,
+                           [&] {
+                               w.trigger("Nahrt1", w.dialogs_->openAnswers, tabFile);
+                               settle();
+                           },
+                           [&] {
+                               w.click("Button4");
+                               settle();
+                           }),
+                       medianMs(kRepeats, [&] { (void)io::readTabFile(readFile(tabName)); }),
+                       goal(40.0)});
+
+    const std::string savedName = dir.filePath("saved.tab").toStdString();
+    results.push_back({"save", columns,
+                       medianMs(kRepeats,
+                                [&] {
+                                    w.trigger("Uloitkeditaci1", w.dialogs_->saveAnswers,
+                                              dir.filePath("saved.tab"));
+                                    settle();
+                                }),
+                       medianMs(kRepeats, [&] { writeFile(savedName, io::writeTabFile(file)); }),
+                       goal(15.0)});
+
+    const std::string textName = dir.filePath("saved.txt").toStdString();
+    results.push_back(
+        {"export", columns,
+         medianMs(kRepeats,
+                  [&] {
+                      w.trigger("Uloittextovvstuptxt1", w.dialogs_->saveAnswers,
+                                dir.filePath("saved.txt"));
+                      settle();
+                  }),
+         medianMs(kRepeats,
+                  [&] { writeFile(textName, io::renderTextOutput(file, 64, io::builtFooter())); }),
+         goal(15.0)});
+
+    if (!w.dialogs_->errors.isEmpty())
+        std::fprintf(stderr, "errors during the run: %s\n",
+                     w.dialogs_->errors.join("; ").toUtf8().constData());
+}
+
+double startupMs(const QString& program) {
+    return medianMs(kRepeats, [&] { QProcess::execute(program, {}); });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dir;
+    // A private runtime folder keeps Qt quiet here and in the start-up runs.
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    QApplication app(argc, argv);
+
+    std::vector<Result> results;
+    for (int columns : {2000, 20000, 200000})
+        benchColumns(columns, QDir(dir.path()), results);
+
+    const QString here = QCoreApplication::applicationDirPath();
+    const double minimal = startupMs(here + "/minimal_window");
+    const double editor = startupMs(here + "/startup_probe");
+    results.push_back({"start-up (beside minimal Qt)", 0, editor, minimal, 1.5 * minimal});
+
+    std::printf("%-30s %8s %11s %11s %9s %8s  %s\n", "action", "columns", "window ms", "alone ms",
+                "ratio", "goal ms", "");
+    bool allMet = true;
+    for (const Result& r : results) {
+        const bool met = !r.goalMs || r.windowMs <= *r.goalMs;
+        allMet = allMet && met;
+        char goal[32] = "-";
+        if (r.goalMs)
+            std::snprintf(goal, sizeof goal, "%.1f", *r.goalMs);
+        std::printf("%-30s %8d %11.3f %11.4f %9.1f %8s  %s\n", r.action.c_str(), r.columns,
+                    r.windowMs, r.aloneMs, r.aloneMs > 0 ? r.windowMs / r.aloneMs : 0.0, goal,
+                    r.goalMs ? (met ? "ok" : "MISSED") : "");
+    }
+    std::printf("medians of %d runs; %s\n", kRepeats, allMet ? "all goals met" : "goals missed");
+    return 0;
+}
