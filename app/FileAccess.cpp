@@ -26,8 +26,10 @@ std::string readWholeFile(const QString& name) {
 void writeWholeFile(const QString& name, std::string_view bytes) {
     QSaveFile file(name);
     const auto size = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
-        !file.commit())
+    // Unbuffered, so a write that runs out of space fails here, where it is seen; buffered, the
+    // failure of the final flush went unnoticed and a truncated file replaced the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes.data(), size) != size || !file.commit())
         fail("Soubor „%1“ nelze uložit. %2", name, file.errorString());
 }
 

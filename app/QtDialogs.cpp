@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace {
 
@@ -35,7 +34,10 @@ void QtDialogs::error(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
 }
 
+QUrl desktopUrl(const QString& address) {
+    return QUrl::fromUserInput(address);
+}
+
 void QtDialogs::openUrl(const QString& address) {
-    QUrl url = QUrl::fromUserInput(address);
-    QDesktopServices::openUrl(url);
+    QDesktopServices::openUrl(desktopUrl(address));
 }

@@ -2,6 +2,11 @@
 
 #include "Dialogs.h"
 
+#include <QUrl>
+
+// What the desktop is handed for an address: a bare host name opens as a web page.
+QUrl desktopUrl(const QString& address);
+
 class QtDialogs : public Dialogs {
 public:
     QString openFileName(QWidget* parent, const QString& filter) override;

@@ -1,20 +1,21 @@
 #include "Unit1.h"
 
+#include "AboutDlg.h"
+#include "BuildConfig.h"
 #include "Chords.h"
 #include "ColumnWriter.h"
 #include "Cp1250.h"
 #include "Cp1250Validator.h"
-#include "ui_Unit1.h"
-
-#include "BuildConfig.h"
 #include "DocumentFiles.h"
 #include "FileAccess.h"
 #include "IntegerText.h"
+#include "RowEdit.h"
 #include "Saturating.h"
 #include "StatusText.h"
 #include "StructuralEdits.h"
 #include "TabFile.h"
 #include "TextOutput.h"
+#include "ui_Unit1.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -49,11 +50,20 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::mirror(QLineEdit* edit, const tab::TextField& field, Store store) {
-    mirror_.bind(edit, &field);
+void TForm1::refuseUnstorable(QLineEdit* edit) {
     edit->setValidator(validator_);
+    // A field holds any length; a line edit would stop at 32767 characters.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    connect(edit, &QLineEdit::textEdited, this,
+}
+
+void TForm1::refuseUnstorable(RowEdit* edit) {
+    edit->setInsertFilter(cp1250::representable);
+}
+
+template <class Edit> void TForm1::mirror(Edit* edit, const tab::TextField& field, Store store) {
+    mirror_.bind(edit, &field);
+    refuseUnstorable(edit);
+    connect(edit, &Edit::textEdited, this,
             [this, edit, store = std::move(store)](const QString& text) {
                 guarded([&] {
                     store(cp1250::encode(text));
@@ -109,6 +119,9 @@ void TForm1::wireHandlers() {
     on(ui->Uloitkeditaci1, &QAction::triggered, &TForm1::Uloitkeditaci1Click);
     on(ui->Uloittextovvstuptxt1, &QAction::triggered, &TForm1::Uloittextovvstuptxt1Click);
     on(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click);
+    on(ui->Oprogramu1, &QAction::triggered, &TForm1::Oprogramu1Click);
+    on(ui->Archivtabulatur1, &QAction::triggered, &TForm1::Archivtabulatur1Click);
+    on(ui->Help1, &QAction::triggered, &TForm1::Help1Click);
     on(ui->Edit2, &QLineEdit::textChanged, &TForm1::Edit2Change);
     on(ui->SpinButton1Up, &QToolButton::clicked, &TForm1::SpinButton1UpClick);
     on(ui->SpinButton1Down, &QToolButton::clicked, &TForm1::SpinButton1DownClick);
@@ -168,7 +181,7 @@ void TForm1::pushToWidgets() {
     mirror_.push();
     if (shownRowWidth_ != rowView_.width()) {
         const int pixels = scale_.toPixels(rowView_.width());
-        for (QLineEdit* edit : rowEdits_)
+        for (RowEdit* edit : rowEdits_)
             edit->setFixedWidth(pixels);
         ui->ScrollBox1Content->setFixedWidth(pixels);
         shownRowWidth_ = rowView_.width();
@@ -353,6 +366,29 @@ void TForm1::Button41Click() {
 
 void TForm1::Button38Click() {
     tab::completeTab(doc_.sheet);
+}
+
+void TForm1::Oprogramu1Click() {
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    ShowAboutBox(
+        QStringLiteral("Strunomat"), text(build_config::kVersion), text(build_config::kCopyright),
+        text("Nejnovější verzi preogramu můžete najít na mé webové stránce."),
+        text(build_config::kEmail), text(build_config::kHomePage),
+        [this](const QString& address) { dialogs_->openUrl(address); }, this);
+}
+
+void TForm1::openPage(const QString& address) {
+    dialogs_->openUrl(address);
+    // Said every time: whether a browser came up is not something the program can know.
+    dialogs_->message(this, QString::fromUtf8("Musíte být připojeni k internetu!"));
+}
+
+void TForm1::Help1Click() {
+    openPage(QString::fromUtf8(build_config::kSiteHost));
+}
+
+void TForm1::Archivtabulatur1Click() {
+    openPage(QString::fromUtf8(build_config::kSiteHost) + QStringLiteral("/index2.htm"));
 }
 
 void TForm1::KONEC1Click() {

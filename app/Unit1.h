@@ -20,6 +20,7 @@ namespace Ui {
 class TForm1;
 }
 class QLineEdit;
+class RowEdit;
 class QTimer;
 
 // The main window. It owns the document and mirrors it into its fields; every handler works on
@@ -63,6 +64,10 @@ private:
     void Uloitkeditaci1Click();
     void Nahrt1Click();
     void Uloittextovvstuptxt1Click();
+    void Oprogramu1Click();
+    void Help1Click();
+    void Archivtabulatur1Click();
+    void openPage(const QString& address);
     void Edit2Change();
     void SpinButton1UpClick();
     void SpinButton1DownClick();
@@ -85,7 +90,10 @@ private:
 
     using Store = std::function<void(std::string)>;
     // Shows the model text in the edit and stores what the user types there.
-    void mirror(QLineEdit* edit, const tab::TextField& field, Store store);
+    template <class Edit> void mirror(Edit* edit, const tab::TextField& field, Store store);
+    // Fields refuse what Windows-1250 cannot store, so what is shown is what is saved.
+    void refuseUnstorable(QLineEdit* edit);
+    void refuseUnstorable(RowEdit* edit);
     void nameSeparator();
     void wireFields();
     void wireHandlers();
@@ -97,7 +105,7 @@ private:
     tab::Document doc_;
     FieldMirror mirror_;
     Cp1250Validator* validator_ = nullptr;
-    std::array<QLineEdit*, tab::kRowCount> rowEdits_{};
+    std::array<RowEdit*, tab::kRowCount> rowEdits_{};
     std::string titlePlaceholder_;
     std::string authorPlaceholder_;
     QTimer* Timer1 = nullptr;

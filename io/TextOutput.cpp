@@ -31,7 +31,7 @@ std::string_view piece(const std::string& row, std::size_t block, std::size_t wi
 Footer builtFooter() {
     return {std::string("Strunomat ") + build_config::kVersion,
             std::string(build_config::kAuthor) + " (e-mail: " + build_config::kEmail + ")",
-            std::string("http://") + build_config::kSiteHost + "/"};
+            build_config::kHomePage};
 }
 
 std::size_t blockCount(const TabDocument& doc, std::int32_t wrapWidth) {

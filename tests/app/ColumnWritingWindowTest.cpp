@@ -1,6 +1,7 @@
 #include "WindowHarness.h"
 
 #include "Row.h"
+#include "RowEdit.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>
@@ -83,7 +84,7 @@ TEST_F(ColumnWritingWindow, TypingInARowReachesTheModelAndZapisAlignsIt) {
 
 TEST_F(ColumnWritingWindow, AnUnchangedFieldKeepsItsCaret) {
     type("slova", "la la la");
-    auto* lyrics = find<QLineEdit>("slova");
+    auto* lyrics = find<RowEdit>("slova");
     lyrics->setCursorPosition(3);
     type("struna1potvrd", "7");
     click("zapis");

@@ -1,5 +1,7 @@
 #include "WindowHarness.h"
 
+#include "RowEdit.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -48,17 +50,20 @@ void WindowHarness::trigger(const char* actionName) {
     find<QAction>(actionName)->trigger();
 }
 
-void WindowHarness::type(const char* name, const QString& text) {
-    auto* edit = find<QLineEdit>(name);
+QWidget* WindowHarness::focusEnd(const char* name) {
+    auto* edit = find(name);
     edit->setFocus();
-    edit->end(false);
-    keyIn(edit, text);
+    QTest::keyClick(edit, Qt::Key_End);
+    return edit;
+}
+
+void WindowHarness::type(const char* name, const QString& text) {
+    keyIn(focusEnd(name), text);
 }
 
 void WindowHarness::retype(const char* name, const QString& text) {
-    auto* edit = find<QLineEdit>(name);
-    edit->setFocus();
-    edit->selectAll();
+    QWidget* edit = focusEnd(name);
+    QTest::keySequence(edit, QKeySequence::SelectAll);
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Backspace);
     else
@@ -66,17 +71,17 @@ void WindowHarness::retype(const char* name, const QString& text) {
 }
 
 void WindowHarness::paste(const char* name, const QString& text) {
-    auto* edit = find<QLineEdit>(name);
-    edit->setFocus();
-    edit->end(false);
+    QWidget* edit = focusEnd(name);
     QApplication::clipboard()->setText(text);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keySequence(edit, QKeySequence::Paste);
 }
 
 QString WindowHarness::text(const char* name) const {
     QObject* object = find<QObject>(name);
     if (auto* edit = qobject_cast<QLineEdit*>(object))
         return edit->text();
+    if (auto* row = qobject_cast<RowEdit*>(object))
+        return row->text();
     if (auto* label = qobject_cast<QLabel*>(object))
         return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(object))

@@ -27,6 +27,8 @@ protected:
 
     void click(const char* name);
     void trigger(const char* actionName);
+    // Focuses the field and puts the caret at its end, with the keyboard.
+    QWidget* focusEnd(const char* name);
     // Focuses the field, puts the caret at its end and types the text key by key.
     void type(const char* name, const QString& text);
     // Selects the whole field and types over it; an empty text deletes the selection.

@@ -95,5 +95,5 @@ TEST(TextOutputTest, BuiltFooterNamesTheProgramAndASite) {
     const io::Footer footer = io::builtFooter();
     EXPECT_EQ(footer.program, "Strunomat 1.01 CZ");
     EXPECT_NE(footer.credit.find("(e-mail: "), std::string::npos);
-    EXPECT_EQ(footer.web.rfind("http://", 0), 0u);
+    EXPECT_EQ(footer.web.rfind("https://", 0), 0u);
 }
