@@ -8,6 +8,11 @@
 // so the display runs one second ahead of the time since the window was created.
 class RunningTime {
 public:
+    RunningTime() = default;
+    // Resumes a count, as after a run of years.
+    RunningTime(std::int32_t seconds, std::int32_t minutes, std::int32_t hours)
+        : seconds_(seconds), minutes_(minutes), hours_(hours) {}
+
     void tick();
 
     std::int32_t seconds() const { return seconds_; }

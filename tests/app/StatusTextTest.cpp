@@ -51,6 +51,19 @@ TEST(RunningTimeTest, HoursAppearWithTheTick3599AndMinutesStayShown) {
     EXPECT_EQ(time.hoursText(), "1 h");
 }
 
+TEST(RunningTimeTest, HoursHoldAtTheLargestValueAfterAgesOfTicks) {
+    const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    RunningTime time(59, 59, max - 1);
+    time.tick();
+    EXPECT_EQ(time.hours(), max);
+    for (int i = 0; i < 3600; ++i)
+        time.tick();
+    EXPECT_EQ(time.hours(), max);
+    EXPECT_EQ(time.minutes(), 0);
+    EXPECT_EQ(time.secondsText(), "0 s");
+    EXPECT_EQ(time.hoursText(), "2147483647 h");
+}
+
 TEST(IntegerTextTest, WholeNumbersAreRead) {
     EXPECT_EQ(integer_text::toInt32("50"), 50);
     EXPECT_EQ(integer_text::toInt32("-7"), -7);
