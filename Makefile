@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 120
 FUZZ_SMOKE_SECONDS ?= 15
 FUZZ_TARGETS = TabReaderFuzz:tab TextOutputFuzz:text
 
-.PHONY: all deps build run test unit-test sanitize-test fuzz-build fuzz fuzz-smoke bench clean
+.PHONY: all deps build run package test unit-test sanitize-test fuzz-build fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -21,6 +21,9 @@ build: deps
 
 run: build
 	$(BUILD)/app/strunomat
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The suite as built for users, then once more under the sanitizers, then the fuzzers briefly.
 test: unit-test sanitize-test fuzz-smoke

@@ -1,0 +1,103 @@
+#include "BatchExport.h"
+
+#include "TabFile.h"
+#include "TextOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readBytes(const fs::path& name) {
+    std::ifstream file(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+io::TabDocument song(const char* title) {
+    io::TabDocument doc;
+    doc.title = title;
+    doc.rows = {"A D  ", "0-|2-", "2-|--", "2-|--", "2-|--", "0-|--", "--|--", "la la"};
+    doc.author = "Autor";
+    return doc;
+}
+
+class BatchExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir =
+            fs::temp_directory_path() /
+            ("strunomat-txt-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    int run(std::vector<std::string> args, const std::string& input = {}) {
+        std::istringstream in(input);
+        out.str({});
+        err.str({});
+        return batch::run(args, in, out, err);
+    }
+    std::string path(const char* name) const { return (dir / name).string(); }
+
+    fs::path dir;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+} // namespace
+
+TEST_F(BatchExport, WritesTheTextOutputBesideEachFile) {
+    writeBytes(path("one.tab"), io::writeTabFile(song("One")));
+    writeBytes(path("two.tab"), io::writeTabFile(song("Two")));
+    EXPECT_EQ(run({path("one.tab"), path("two.tab")}), 0);
+    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 64, io::builtFooter()));
+    EXPECT_EQ(readBytes(path("two.txt")), io::renderTextOutput(song("Two"), 64, io::builtFooter()));
+    EXPECT_EQ(err.str(), "");
+    EXPECT_FALSE(fs::exists(path("one.txt.part")));
+}
+
+TEST_F(BatchExport, WidthOption) {
+    writeBytes(path("one.tab"), io::writeTabFile(song("One")));
+    EXPECT_EQ(run({"-w", "2", path("one.tab")}), 0);
+    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 2, io::builtFooter()));
+    for (const char* width : {"0", "-3", "x", "12x"})
+        EXPECT_EQ(run({"-w", width, path("one.tab")}), 2) << width;
+    EXPECT_EQ(run({path("one.tab"), "-w"}), 2);
+}
+
+TEST_F(BatchExport, FailuresAreReportedAndTheOtherFilesStillWritten) {
+    writeBytes(path("good.tab"), io::writeTabFile(song("Good")));
+    fs::create_directory(path("blocked.txt")); // the output name is taken by a folder
+    writeBytes(path("blocked.tab"), io::writeTabFile(song("Blocked")));
+    EXPECT_EQ(run({path("missing.tab"), path("blocked.tab"), path("good.tab")}), 1);
+    EXPECT_NE(err.str().find(path("missing.tab") + ": nelze otevřít: "), std::string::npos);
+    EXPECT_NE(err.str().find(path("blocked.txt")), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(path("blocked.txt")));
+    EXPECT_FALSE(fs::exists(path("blocked.txt.part")));
+    EXPECT_EQ(readBytes(path("good.txt")),
+              io::renderTextOutput(song("Good"), 64, io::builtFooter()));
+}
+
+TEST_F(BatchExport, DashReadsStandardInputAndWritesStandardOutput) {
+    EXPECT_EQ(run({"-w", "3", "-"}, io::writeTabFile(song("Piped"))), 0);
+    EXPECT_EQ(out.str(), io::renderTextOutput(song("Piped"), 3, io::builtFooter()));
+}
+
+TEST_F(BatchExport, HelpInCzechAndUsageErrors) {
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out.str().find("Použití: strunomat-txt"), std::string::npos);
+    EXPECT_EQ(run({}), 2);
+    EXPECT_NE(err.str().find("Použití"), std::string::npos);
+}
