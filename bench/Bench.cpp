@@ -22,8 +22,10 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,22 @@ public:
     std::unique_ptr<TForm1> form_;
 };
 
+using Work = std::function<void()>;
+
+// Times one action through the window (letting it repaint after each run) and the same work
+// without the window.
+Result measure(std::string action, int columns, const Work& inWindow, const Work& alone,
+               std::optional<double> goalMs, const Work& prepare = {}, int repeats = kRepeats) {
+    const double windowMs = medianMs(
+        repeats,
+        [&] {
+            inWindow();
+            settle();
+        },
+        prepare);
+    return {std::move(action), columns, windowMs, medianMs(repeats, alone), goalMs};
+}
+
 void benchColumns(int columns, const QDir& dir, std::vector<Result>& results) {
     const io::TabDocument file = longTab(columns);
     const std::string tabName = dir.filePath("long.tab").toStdString();
@@ -108,7 +126,7 @@ void benchColumns(int columns, const QDir& dir, std::vector<Result>& results) {
     const std::optional<double> editGoal = columns == 20000    ? std::optional(8.0)
                                            : columns == 200000 ? std::optional(40.0)
                                                                : std::nullopt;
-    const auto goal = [&](double at20k) {
+    const auto fileGoal = [&](double at20k) {
         return columns == 20000 ? std::optional(at20k) : std::nullopt;
     };
 
@@ -122,88 +140,79 @@ void benchColumns(int columns, const QDir& dir, std::vector<Result>& results) {
     tab::Document model = modelOf(file);
     tab::fillEntry(model.entry, tab::chordTable()[4], true);
 
-    results.push_back(
-        {"Zapis broken E", columns,
-         medianMs(kRepeats,
-                  [&] {
-                      w.click("zapis");
-                      settle();
-                  }),
-         medianMs(kRepeats, [&] { tab::writeColumn(model.sheet, model.entry, false); }), editGoal});
-
+    results.push_back(measure(
+        "Zapis broken E", columns, [&] { w.click("zapis"); },
+        [&] { tab::writeColumn(model.sheet, model.entry, false); }, editGoal));
     QWidget* high = w.find("struna1");
-    results.push_back({"type one char", columns,
-                       medianMs(
-                           kRepeats,
-                           [&] {
-                               QTest::keyClick(high, Qt::Key_Minus);
-                               settle();
-                           },
-                           [&] {
-                               high->setFocus();
-                               QTest::keyClick(high, Qt::Key_End);
-                           }),
-                       medianMs(kRepeats, [&] { model.sheet.appendToRow(tab::Row::struna1, "-"); }),
-                       editGoal});
-
-    results.push_back({"Backspace", columns,
-                       medianMs(kRepeats,
-                                [&] {
-                                    w.click("Button39");
-                                    settle();
-                                }),
-                       medianMs(kRepeats, [&] { tab::backspace(model.sheet); }), editGoal});
-
-    results.push_back({"Doplneni tabulatury", columns,
-                       medianMs(kRepeats,
-                                [&] {
-                                    w.click("Button38");
-                                    settle();
-                                }),
-                       medianMs(kRepeats, [&] { tab::completeTab(model.sheet); }), editGoal});
+    results.push_back(measure(
+        "type one char", columns, [&] { QTest::keyClick(high, Qt::Key_Minus); },
+        [&] { model.sheet.appendToRow(tab::Row::struna1, "-"); }, editGoal,
+        [&] {
+            high->setFocus();
+            QTest::keyClick(high, Qt::Key_End);
+        }));
+    results.push_back(measure(
+        "Backspace", columns, [&] { w.click("Button39"); }, [&] { tab::backspace(model.sheet); },
+        editGoal));
+    results.push_back(measure(
+        "Doplneni tabulatury", columns, [&] { w.click("Button38"); },
+        [&] { tab::completeTab(model.sheet); }, editGoal));
 
     // Loaded into a cleared window, so every row really changes.
-    results.push_back({"load", columns,
-                       medianMs(
-                           kRepeats,
-                           [&] {
-                               w.trigger("Nahrt1", w.dialogs_->openAnswers, tabFile);
-                               settle();
-                           },
-                           [&] {
-                               w.click("Button4");
-                               settle();
-                           }),
-                       medianMs(kRepeats, [&] { (void)io::readTabFile(readFile(tabName)); }),
-                       goal(40.0)});
-
-    const std::string savedName = dir.filePath("saved.tab").toStdString();
-    results.push_back({"save", columns,
-                       medianMs(kRepeats,
-                                [&] {
-                                    w.trigger("Uloitkeditaci1", w.dialogs_->saveAnswers,
-                                              dir.filePath("saved.tab"));
-                                    settle();
-                                }),
-                       medianMs(kRepeats, [&] { writeFile(savedName, io::writeTabFile(file)); }),
-                       goal(15.0)});
-
-    const std::string textName = dir.filePath("saved.txt").toStdString();
-    results.push_back(
-        {"export", columns,
-         medianMs(kRepeats,
-                  [&] {
-                      w.trigger("Uloittextovvstuptxt1", w.dialogs_->saveAnswers,
-                                dir.filePath("saved.txt"));
-                      settle();
-                  }),
-         medianMs(kRepeats,
-                  [&] { writeFile(textName, io::renderTextOutput(file, 64, io::builtFooter())); }),
-         goal(15.0)});
+    results.push_back(measure(
+        "load", columns, [&] { w.trigger("Nahrt1", w.dialogs_->openAnswers, tabFile); },
+        [&] { (void)io::readTabFile(readFile(tabName)); }, fileGoal(40.0),
+        [&] {
+            w.click("Button4");
+            settle();
+        }));
+    const QString saved = dir.filePath("saved.tab");
+    results.push_back(measure(
+        "save", columns, [&] { w.trigger("Uloitkeditaci1", w.dialogs_->saveAnswers, saved); },
+        [&] { writeFile(saved.toStdString(), io::writeTabFile(file)); }, fileGoal(15.0)));
+    const QString text = dir.filePath("saved.txt");
+    results.push_back(measure(
+        "export", columns,
+        [&] { w.trigger("Uloittextovvstuptxt1", w.dialogs_->saveAnswers, text); },
+        [&] { writeFile(text.toStdString(), io::renderTextOutput(file, 64, io::builtFooter())); },
+        fileGoal(15.0)));
 
     if (!w.dialogs_->errors.isEmpty())
         std::fprintf(stderr, "errors during the run: %s\n",
                      w.dialogs_->errors.join("; ").toUtf8().constData());
+}
+
+std::string randomBytes(std::size_t size) {
+    std::mt19937 random(42);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
+}
+
+// Files nobody should feed the editor: the window must not freeze on them for over a second.
+void benchHostile(const QDir& dir, std::vector<Result>& results) {
+    io::TabDocument million;
+    for (auto& row : million.rows)
+        row = std::string(1000000, '-');
+    const std::vector<std::pair<std::string, std::string>> files{
+        {"load 5 MB of random bytes", randomBytes(5 * 1024 * 1024)},
+        {"load rows of 1,000,000 chars", io::writeTabFile(million)},
+    };
+    WindowBench w;
+    for (const auto& [action, bytes] : files) {
+        const std::string name = dir.filePath("hostile.tab").toStdString();
+        writeFile(name, bytes);
+        const QString file = QString::fromStdString(name);
+        results.push_back(measure(
+            action, 0, [&] { w.trigger("Nahrt1", w.dialogs_->openAnswers, file); },
+            [&] { (void)io::readTabFile(readFile(name)); }, 1000.0,
+            [&] {
+                w.click("Button4");
+                settle();
+            },
+            3));
+    }
 }
 
 double startupMs(const QString& program) {
@@ -222,6 +231,7 @@ int main(int argc, char** argv) {
     std::vector<Result> results;
     for (int columns : {2000, 20000, 200000})
         benchColumns(columns, QDir(dir.path()), results);
+    benchHostile(QDir(dir.path()), results);
 
     const QString here = QCoreApplication::applicationDirPath();
     const double minimal = startupMs(here + "/minimal_window");
