@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ranges>
 #include <utility>
 
 namespace {
@@ -191,13 +193,39 @@ QFont gridFont(QFont font) {
     return font;
 }
 
-qreal columnWidth(const QFont& font) {
-    return std::max<qreal>(1, QFontMetricsF(font).horizontalAdvance(QLatin1Char('0')));
+qreal columnWidth(const QFontMetricsF& metrics) {
+    return std::max<qreal>(1, metrics.horizontalAdvance(QLatin1Char('0')));
+}
+
+// Some fixed-pitch fonts do not say so; a few characters of very different widths in most
+// fonts tell.
+bool evenlySpaced(const QFontMetricsF& metrics) {
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+    const QStringView sample = u"iWm .-|";
+    return std::ranges::all_of(sample, [&](QChar c) {
+        return std::abs(metrics.horizontalAdvance(c) - column) < 1.0 / 64;
+    });
+}
+
+// A pasted line break, tab or other control character would move the characters after it out
+// of place, or show as a box.
+QChar shownAs(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                   c == QChar::ParagraphSeparator
+               ? QChar(u' ')
+               : c;
+}
+
+// The first of the numbers from `from` to `to` for which `before` no longer holds, or `to`;
+// `before` holds up to some number and not after it.
+template <class Before> int firstNotBefore(int from, int to, Before before) {
+    return *std::ranges::partition_point(std::views::iota(from, to), before);
 }
 
 } // namespace
 
-RowEdit::RowEdit(QWidget* parent) : QWidget(parent), advance_(columnWidth(font())) {
+RowEdit::RowEdit(QWidget* parent) : QWidget(parent) {
+    measure();
     RowEditAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -212,6 +240,7 @@ void RowEdit::setText(const QString& text) {
     const bool changed = text != text_;
     if (changed) {
         const QString previous = std::exchange(text_, text);
+        layOutChange(previous);
         announceText(0, previous, text_);
     }
     cursor_ = anchor_ = std::min(cursor_, int(text_.size()));
@@ -332,13 +361,25 @@ QMenu* RowEdit::createStandardContextMenu() {
 
 QRect RowEdit::characterRect(int position) const {
     const QRect line = lineArea();
-    const int column = columnOf(std::clamp(position, 0, int(text_.size())));
-    return QRectF(line.x() - scroll_ + column * advance_, line.y(), advance_, line.height())
+    position = std::clamp(position, 0, int(text_.size()));
+    const qreal width = fixedPitch_ || position == text_.size()
+                            ? advance_
+                            : positionX(position + 1) - positionX(position);
+    return QRectF(line.x() - scroll_ + columnX(columnOf(position)), line.y(), width, line.height())
         .toAlignedRect();
 }
 
 int RowEdit::cursorPositionAt(const QPoint& point) const {
-    return std::clamp(int(std::lround(columnAt(point.x()))), 0, int(text_.size()));
+    const qreal x = textX(point.x());
+    const int after = positionsUpTo(x);
+    if (after == 0)
+        return 0;
+    if (after > text_.size())
+        return int(text_.size());
+    // The nearer of the boundaries on either side; halfway goes right.
+    const qreal left = columnX(columnOf(after - 1));
+    const qreal right = columnX(columnOf(after));
+    return x - left < right - x ? after - 1 : after;
 }
 
 QSize RowEdit::sizeHint() const {
@@ -403,9 +444,12 @@ bool RowEdit::event(QEvent* event) {
 
 void RowEdit::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
-        advance_ = columnWidth(font());
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        measure();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         followCaret();
+        // The caret moved with the text.
+        updateMicroFocus();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -431,35 +475,39 @@ void RowEdit::paintEvent(QPaintEvent* event) {
     const qreal origin = line.x() - scroll_;
     const qreal baseline = line.y() + QFontMetricsF(painter.font()).ascent();
 
-    // Only the columns the dirty rectangle crosses are laid out, however long the row.
+    // Only the columns the dirty rectangle crosses are laid out, however long the row, and one
+    // more on either side for a glyph that reaches beyond its own.
     const int count = columnCount();
-    const int first = std::clamp(int(std::floor((dirty.left() - origin) / advance_)), 0, count);
-    const int last = std::clamp(int(std::ceil((dirty.right() + 1 - origin) / advance_)), 0, count);
+    const qreal left = dirty.left() - origin;
+    const qreal right = dirty.right() + 1 - origin;
+    const int crossed = firstNotBefore(0, count, [&](int c) { return columnX(c + 1) <= left; });
+    const int first = std::max(0, crossed - 1);
+    const int last = std::min(
+        count, firstNotBefore(crossed, count, [&](int c) { return columnX(c) < right; }) + 1);
     if (first < last) {
         const QString run = shownColumns(first, last);
-        const qreal x = origin + first * advance_;
         painter.setPen(colours.color(QPalette::Text));
-        drawColumns(painter, x, baseline, run);
+        drawColumns(painter, origin, baseline, first, run);
 
         const int selectedFirst = std::max(first, columnOf(selectionFrom()));
         const int selectedLast = std::min(last, columnOf(selectionTo()));
         if (selectedFirst < selectedLast) {
-            const QRectF band(origin + selectedFirst * advance_, line.y(),
-                              (selectedLast - selectedFirst) * advance_, line.height());
+            const qreal from = columnX(selectedFirst);
+            const QRectF band(origin + from, line.y(), columnX(selectedLast) - from, line.height());
             painter.fillRect(band, colours.brush(QPalette::Highlight));
             painter.save();
             painter.setClipRect(band, Qt::IntersectClip);
             painter.setPen(colours.color(QPalette::HighlightedText));
-            drawColumns(painter, x, baseline, run);
+            drawColumns(painter, origin, baseline, first, run);
             painter.restore();
         }
     }
     if (!preedit_.isEmpty()) {
         // What the input method is composing is underlined until it is committed.
-        const qreal left = origin + cursor_ * advance_;
         const qreal under = baseline + 1.5;
         painter.setPen(colours.color(QPalette::Text));
-        painter.drawLine(QPointF(left, under), QPointF(left + preedit_.size() * advance_, under));
+        painter.drawLine(QPointF(origin + columnX(cursor_), under),
+                         QPointF(origin + columnX(cursor_ + int(preedit_.size())), under));
     }
     if (hasFocus() && caretOn_ && !readOnly_ && preeditCaretShown_)
         painter.fillRect(caretRect(), colours.color(QPalette::Text));
@@ -564,8 +612,9 @@ void RowEdit::mouseDoubleClickEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    const int column = int(std::floor(columnAt(event->position().toPoint().x())));
-    const auto [from, to] = wordAround(text_, std::clamp(column, 0, int(text_.size()) - 1));
+    // The character whose cell holds the pointer.
+    const int under = positionsUpTo(textX(event->position().toPoint().x())) - 1;
+    const auto [from, to] = wordAround(text_, std::clamp(under, 0, int(text_.size()) - 1));
     place(from, to);
 }
 
@@ -615,6 +664,7 @@ void RowEdit::inputMethodEvent(QInputMethodEvent* event) {
             preeditCaretShown_ = attribute.length != 0;
         }
     }
+    measurePreedit();
     followCaret();
     update();
     updateMicroFocus();
@@ -627,6 +677,79 @@ void RowEdit::timerEvent(QTimerEvent* event) {
     }
     caretOn_ = !caretOn_;
     update(caretRect());
+}
+
+void RowEdit::measure() {
+    const QFont grid = gridFont(font());
+    const QFontMetricsF metrics(grid);
+    fixedPitch_ = QFontInfo(grid).fixedPitch() || evenlySpaced(metrics);
+    advance_ = fixedPitch_ ? columnWidth(metrics) : metrics.horizontalAdvance(QLatin1Char(' '));
+    advances_.clear();
+    edges_.clear();
+    if (fixedPitch_) {
+        // What a proportional font placed before is of no more use.
+        edges_.shrink_to_fit();
+    } else {
+        edges_.push_back(0);
+        layOut(0, 0, int(text_.size()));
+    }
+    measurePreedit();
+}
+
+qreal RowEdit::advanceOf(QChar c, const QFontMetricsF& metrics) {
+    if (fixedPitch_)
+        return advance_;
+    auto known = advances_.constFind(c.unicode());
+    if (known == advances_.constEnd())
+        known = advances_.insert(c.unicode(), metrics.horizontalAdvance(shownAs(c)));
+    return *known;
+}
+
+void RowEdit::layOut(int from, int to, int inserted) {
+    if (fixedPitch_)
+        return;
+    const QFontMetricsF metrics(gridFont(font()));
+    const qreal oldEnd = edges_[to];
+    // Room to spare, so that typing at the end of a long text does not move all of it.
+    const std::size_t needed = edges_.size() - (to - from) + inserted;
+    if (needed > edges_.capacity())
+        edges_.reserve(needed + needed / 2);
+    edges_.erase(edges_.begin() + from + 1, edges_.begin() + to + 1);
+    edges_.insert(edges_.begin() + from + 1, inserted, 0);
+    // Read only: the text may share its characters with the caller's string.
+    const QString& text = text_;
+    const int end = from + inserted;
+    for (int i = from; i < end; ++i)
+        edges_[i + 1] = edges_[i] + advanceOf(text[i], metrics);
+    // The characters after the change keep their advances and move along together.
+    const qreal shift = edges_[end] - oldEnd;
+    if (shift != 0)
+        for (qreal& x : std::ranges::subrange(edges_.begin() + end + 1, edges_.end()))
+            x += shift;
+    // A long text replaced by a short one gives its room back.
+    if (edges_.capacity() > 4 * edges_.size() + 4096)
+        edges_.shrink_to_fit();
+}
+
+void RowEdit::layOutChange(const QString& previous) {
+    if (fixedPitch_)
+        return;
+    // Only what differs is placed anew: a text that grew at its end costs only the new part.
+    const int same =
+        int(std::mismatch(previous.cbegin(), previous.cend(), text_.cbegin(), text_.cend()).first -
+            previous.cbegin());
+    const int sameEnd = int(std::mismatch(previous.crbegin(), previous.crend() - same,
+                                          text_.crbegin(), text_.crend() - same)
+                                .first -
+                            previous.crbegin());
+    layOut(same, int(previous.size()) - sameEnd, int(text_.size()) - same - sameEnd);
+}
+
+void RowEdit::measurePreedit() {
+    const QFontMetricsF metrics(gridFont(font()));
+    preeditEdges_.assign(1, 0);
+    for (QChar c : std::as_const(preedit_))
+        preeditEdges_.push_back(preeditEdges_.back() + advanceOf(c, metrics));
 }
 
 void RowEdit::initStyleOption(QStyleOptionFrame* option) const {
@@ -657,8 +780,22 @@ int RowEdit::columnOf(int position) const {
     return position <= cursor_ ? position : position + int(preedit_.size());
 }
 
-qreal RowEdit::columnAt(int x) const {
-    return (x - lineArea().x() + scroll_) / advance_;
+qreal RowEdit::columnX(int column) const {
+    const int preedit = int(preedit_.size());
+    if (column <= cursor_)
+        return positionX(column);
+    if (column <= cursor_ + preedit)
+        return positionX(cursor_) + preeditEdges_[column - cursor_];
+    return positionX(column - preedit) + preeditEdges_.back();
+}
+
+qreal RowEdit::textX(int x) const {
+    return x - lineArea().x() + scroll_;
+}
+
+int RowEdit::positionsUpTo(qreal x) const {
+    return firstNotBefore(0, int(text_.size()) + 1,
+                          [&](int position) { return columnX(columnOf(position)) <= x; });
 }
 
 int RowEdit::caretColumn() const {
@@ -668,7 +805,7 @@ int RowEdit::caretColumn() const {
 QRect RowEdit::caretRect() const {
     const QRect line = lineArea();
     const int width = std::max(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
-    return {int(std::floor(line.x() - scroll_ + caretColumn() * advance_)), line.y(), width,
+    return {int(std::floor(line.x() - scroll_ + columnX(caretColumn()))), line.y(), width,
             line.height()};
 }
 
@@ -687,23 +824,24 @@ QString RowEdit::shownColumns(int first, int last) const {
     const int afterPreedit = std::max(first, preeditTo);
     if (afterPreedit < last)
         run += QStringView(text_).mid(afterPreedit - preedit_.size(), last - afterPreedit);
-    // A pasted line break or tab would move the characters after it out of their columns.
     for (QChar& c : run)
-        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = u' ';
+        c = shownAs(c);
     return run;
 }
 
-void RowEdit::drawColumns(QPainter& painter, qreal x, qreal baseline, const QString& run) const {
-    const qreal expected = run.size() * advance_;
-    if (std::abs(QFontMetricsF(painter.font()).horizontalAdvance(run) - expected) < 0.5) {
-        painter.drawText(QPointF(x, baseline), run);
+void RowEdit::drawColumns(QPainter& painter, qreal origin, qreal baseline, int first,
+                          const QString& run) const {
+    if (fixedPitch_ && std::abs(QFontMetricsF(painter.font()).horizontalAdvance(run) -
+                                run.size() * advance_) < 0.5) {
+        painter.drawText(QPointF(origin + columnX(first), baseline), run);
         return;
     }
-    // Some character comes from a fallback font of another width: one by one, each still
-    // sits in its own column.
+    // A proportional font, or a character from a fallback font of another width: one by one,
+    // each where the caret and the selection take it to be. Shaping a run could join or kern
+    // characters and move them.
     for (int i = 0; i < run.size(); ++i)
-        painter.drawText(QPointF(x + i * advance_, baseline), QString(run[i]));
+        if (run[i] != u' ')
+            painter.drawText(QPointF(origin + columnX(first + i), baseline), QString(run[i]));
 }
 
 void RowEdit::place(int anchor, int cursor) {
@@ -732,6 +870,7 @@ void RowEdit::replace(int from, int to, const QString& piece) {
     const bool hadSelection = hasSelectedText();
     const QString removed = text_.mid(from, to - from);
     text_.replace(from, to - from, piece);
+    layOut(from, to, int(piece.size()));
     cursor_ = anchor_ = from + int(piece.size());
     restartBlink();
     followCaret();
@@ -754,8 +893,8 @@ void RowEdit::followCaret() {
     // keep the caret in view, and never so far that the end of the text leaves the right edge.
     const qreal width = lineArea().width();
     const qreal caretWidth = caretRect().width();
-    const qreal used = columnCount() * advance_ + caretWidth;
-    const qreal caret = caretColumn() * advance_;
+    const qreal used = columnX(columnCount()) + caretWidth;
+    const qreal caret = columnX(caretColumn());
     qreal scroll = scroll_;
     if (used <= width)
         scroll = 0;

@@ -1,20 +1,26 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
+class QFontMetricsF;
 class QMenu;
 class QPainter;
 class QStyleOptionFrame;
 
-// A single-line editor for the tab's rows, which hold up to hundreds of thousands of characters
-// of fixed-pitch text. Every character takes one column of the font's advance, so a repaint
-// lays out only the columns in view and a new text costs no more than copying the string; a
-// line edit would lay out and paint the whole row on every keystroke.
+// A single-line editor for texts a line edit would lay out and paint whole on every keystroke:
+// the tab's rows, which hold up to hundreds of thousands of characters of fixed-pitch text, and
+// the header fields in a proportional font, which a hostile file may fill with millions of
+// characters. A repaint lays out only the characters in view. In a fixed-pitch font every character
+// takes one column of the font's advance, so a new text costs no more than copying the string; in a
+// proportional font the editor keeps where every character starts, found in one pass over a new
+// text and again only from where an edit changed it.
 class RowEdit : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
@@ -97,15 +103,33 @@ private:
     void initStyleOption(QStyleOptionFrame* option) const;
     QRect textArea() const;
     QRect lineArea() const;
+    // Finds how the font places characters, and places the text and the preedit string anew.
+    void measure();
+    qreal advanceOf(QChar c, const QFontMetricsF& metrics);
+    // After the text between two positions became `inserted` characters: places them and moves
+    // the characters after them along. Nothing to do in a fixed-pitch font.
+    void layOut(int from, int to, int inserted);
+    // After setText: the same for what differs from the previous text.
+    void layOutChange(const QString& previous);
+    void measurePreedit();
+
     // Columns count the preedit string shown at the caret while an input method composes.
     int columnOf(int position) const;
-    // The column under an x coordinate, with the fraction of the way across it.
-    qreal columnAt(int x) const;
     int columnCount() const { return int(text_.size() + preedit_.size()); }
+    // Where a position or a column starts, from the start of the text, in pixels.
+    qreal positionX(int position) const {
+        return fixedPitch_ ? position * advance_ : edges_[position];
+    }
+    qreal columnX(int column) const;
+    // The x from the start of the text under a widget's x coordinate.
+    qreal textX(int x) const;
+    // How many positions start at or left of an x from the start of the text, as shown.
+    int positionsUpTo(qreal x) const;
     int caretColumn() const;
     QRect caretRect() const;
     QString shownColumns(int first, int last) const;
-    void drawColumns(QPainter& painter, qreal x, qreal baseline, const QString& run) const;
+    void drawColumns(QPainter& painter, qreal origin, qreal baseline, int first,
+                     const QString& run) const;
 
     void place(int anchor, int cursor);
     void moveCursor(int position, bool mark) { place(mark ? anchor_ : position, position); }
@@ -129,8 +153,19 @@ private:
     QString preedit_;
     int preeditCaret_ = 0;
     bool preeditCaretShown_ = true;
+    // Where each character of the preedit string starts, from the caret, and where it ends.
+    std::vector<qreal> preeditEdges_;
 
+    // A fixed-pitch font places characters by arithmetic; a proportional one from `edges_`.
+    bool fixedPitch_ = true;
+    // The column width of a fixed-pitch font; in a proportional font a space's advance, which
+    // control characters and the end of the text take.
     qreal advance_ = 1;
+    // In a proportional font: where each position starts, up to the end of the text.
+    std::vector<qreal> edges_;
+    // In a proportional font: each character's advance, measured once; a text has few distinct
+    // characters however long it is.
+    QHash<char16_t, qreal> advances_;
     // How far the text is scrolled left so that the caret stays in view, in pixels.
     qreal scroll_ = 0;
     QBasicTimer blink_;

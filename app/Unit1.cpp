@@ -81,7 +81,7 @@ void TForm1::nameSeparator() {
 
 void TForm1::wireFields() {
     validator_ = new Cp1250Validator(this);
-    const auto mirrorField = [this](QLineEdit* edit, tab::TextField& field) {
+    const auto mirrorField = [this](auto* edit, tab::TextField& field) {
         // The design's initial text becomes the model's, so a save writes what is shown.
         field.set(cp1250::encode(edit->text()));
         mirror(edit, field, [&field](std::string text) { field.set(text); });

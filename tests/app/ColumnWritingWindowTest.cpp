@@ -118,7 +118,7 @@ TEST_F(ColumnWritingWindow, RowsHoldMoreThanALineEditUsuallyTakes) {
 }
 
 TEST_F(ColumnWritingWindow, TitlePromptClearsOnEntryOnlyWhileExact) {
-    auto* title = find<QLineEdit>("Edit1");
+    auto* title = find("Edit1");
     title->setFocus();
     EXPECT_EQ(text("Edit1"), "");
     EXPECT_EQ(form->document().title.text(), "");
@@ -141,7 +141,7 @@ TEST_F(ColumnWritingWindow, TitlePromptClearsOnEntryOnlyWhileExact) {
 }
 
 TEST_F(ColumnWritingWindow, AuthorPromptClearsOnEntry) {
-    find<QLineEdit>("Edit4")->setFocus();
+    find("Edit4")->setFocus();
     EXPECT_EQ(text("Edit4"), "");
     EXPECT_EQ(form->document().author.text(), "");
 }

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -831,15 +833,264 @@ TEST_F(RowEditPainting, TheSelectionIsHighlighted) {
     EXPECT_EQ(shot.pixelColor(edit.characterRect(4).center()), base());
 }
 
-TEST_F(RowEditPainting, CharactersOfAnotherWidthStillSitInTheirColumns) {
-    // A proportional font stands in for a fallback font: its letters are not as wide as the
-    // column, yet each one is drawn where its column starts.
-    edit.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    edit.setText("iiiiiW");
+TEST_F(RowEditPainting, CharactersOfAFallbackFontStillSitInTheirColumns) {
+    // The row's font has no small j with a stroke; the one a fallback font lends is narrower
+    // than a column, yet each is drawn where its column starts.
+    const QChar lent(u'\u0249');
+    const QFontMetricsF metrics(edit.font());
+    ASSERT_LT(metrics.horizontalAdvance(lent), metrics.horizontalAdvance(u'0') - 1);
+    edit.setText(QString(5, lent) + u'W');
     const QImage narrow = edit.grab().toImage();
     edit.setText("     W");
     const QImage spaced = edit.grab().toImage();
     const QRect tail = edit.characterRect(5);
     EXPECT_TRUE(inked(narrow, base(), tail.left(), tail.right(), tail.top(), tail.bottom()));
     EXPECT_EQ(narrow.copy(tail), spaced.copy(tail));
+}
+
+// A proportional font, as the header fields have.
+
+class RowEditProportional : public RowEditTest {
+protected:
+    void SetUp() override {
+        RowEditTest::SetUp();
+        edit.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        ASSERT_FALSE(QFontInfo(edit.font()).fixedPitch());
+        ASSERT_GT(advance(u'W'), advance(u'i') + 5);
+    }
+
+    qreal advance(QChar c) const { return QFontMetricsF(edit.font()).horizontalAdvance(c); }
+
+    // Every boundary lies where the advances of the characters before it take it, as the
+    // font measures them one by one.
+    void expectPlacedByTheirAdvances() const {
+        const QString text = edit.text();
+        const int origin = edit.characterRect(0).x();
+        qreal x = 0;
+        for (int i = 0; i <= text.size(); ++i) {
+            EXPECT_NEAR(edit.characterRect(i).x() - origin, x, 1.0) << "before " << i;
+            if (i < text.size())
+                x += advance(text[i]);
+        }
+    }
+
+    QColor base() const { return edit.palette().color(QPalette::Base); }
+};
+
+TEST_F(RowEditProportional, NarrowAndWideCharactersTakeTheirOwnAdvances) {
+    edit.setText("iiiiiiiiiiWWWWWWWWWWmi.");
+    expectPlacedByTheirAdvances();
+    EXPECT_NEAR(edit.characterRect(10).x() - edit.characterRect(0).x(), 10 * advance(u'i'), 1.0);
+    EXPECT_NEAR(edit.characterRect(20).x() - edit.characterRect(10).x(), 10 * advance(u'W'), 1.0);
+    EXPECT_LT(edit.characterRect(0).width(), edit.characterRect(10).width());
+
+    // Each glyph is drawn in its own cell: the wide letter after the narrow ones, and nothing
+    // in the spaces after it.
+    edit.setText(QString(10, u'i') + u'W' + QString(10, u' '));
+    const QImage shot = edit.grab().toImage();
+    const QRect wide = edit.characterRect(10);
+    const QRect blank = edit.characterRect(11).united(edit.characterRect(20));
+    EXPECT_TRUE(inked(shot, base(), wide.left() + 1, wide.right(), wide.top(), wide.bottom()));
+    EXPECT_FALSE(inked(shot, base(), blank.left() + 2, blank.right(), blank.top(), blank.bottom()));
+
+    // Control characters keep a space's room, as in a fixed-pitch row.
+    edit.setText(u("a\tb\nc\u0085d"));
+    const qreal space = advance(u' ');
+    EXPECT_NEAR(edit.characterRect(2).x() - edit.characterRect(1).x(), space, 1.0);
+    EXPECT_NEAR(edit.characterRect(4).x() - edit.characterRect(3).x(), space, 1.0);
+    EXPECT_NEAR(edit.characterRect(6).x() - edit.characterRect(5).x(), space, 1.0);
+}
+
+TEST_F(RowEditProportional, AssistiveTechnologyGetsTheSameRects) {
+    edit.setText("iiiWWW");
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&edit)->textInterface();
+    ASSERT_NE(text, nullptr);
+    for (int i = 0; i <= 6; ++i) {
+        const QRect local = edit.characterRect(i);
+        EXPECT_EQ(text->characterRect(i), QRect(edit.mapToGlobal(local.topLeft()), local.size()));
+    }
+    EXPECT_EQ(text->offsetAtPoint(edit.mapToGlobal(edit.characterRect(4).topLeft())), 4);
+}
+
+TEST_F(RowEditProportional, AClickGoesToTheNearestBoundary) {
+    edit.setText("WWWiiiWWW");
+    click(inside(7) - QPoint(2, 0));
+    EXPECT_EQ(edit.cursorPosition(), 7);
+    click(inside(7) + QPoint(2, 0));
+    EXPECT_EQ(edit.cursorPosition(), 8);
+    click(boundary(4));
+    EXPECT_EQ(edit.cursorPosition(), 4);
+    click(QPoint(edit.characterRect(9).x() + 20, inside(0).y()));
+    EXPECT_EQ(edit.cursorPosition(), 9);
+    click(QPoint(0, inside(0).y()));
+    EXPECT_EQ(edit.cursorPosition(), 0);
+
+    QTest::mouseDClick(&edit, Qt::LeftButton, Qt::NoModifier, inside(1));
+    EXPECT_EQ(edit.selectedText(), "WWWiiiWWW");
+    edit.setText("WW ii WW");
+    QTest::mouseDClick(&edit, Qt::LeftButton, Qt::NoModifier, inside(4));
+    EXPECT_EQ(edit.selectedText(), "ii");
+}
+
+TEST_F(RowEditProportional, APartPaintedAloneLooksAsInTheWhole) {
+    edit.resize(900, edit.height());
+    edit.setText(QString(40, u'W') + u("Název tabulatury") + QString(40, u'i') + "WmW");
+    edit.setSelection(45, 30);
+    const QImage whole = edit.grab().toImage();
+    for (const int left : {150, 400, 555, 700}) {
+        const QRect part(left, 0, 200, edit.height());
+        EXPECT_EQ(edit.grab(part).toImage(), whole.copy(part)) << left;
+    }
+}
+
+TEST_F(RowEditProportional, DraggingAndShiftArrowsSelectAndTheBandCoversTheSelection) {
+    edit.setText("WWWiii    W");
+    QTest::mousePress(&edit, Qt::LeftButton, Qt::NoModifier, boundary(2));
+    QTest::mouseMove(&edit, boundary(8));
+    QTest::mouseRelease(&edit, Qt::LeftButton, Qt::NoModifier, boundary(8));
+    EXPECT_EQ(edit.selectedText(), "Wiii  ");
+    EXPECT_EQ(edit.selectionStart(), 2);
+
+    edit.home(false);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(edit.selectedText(), "WWWi");
+    QTest::keyClick(&edit, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(edit.selectedText(), "WWWiii    ");
+
+    // The band starts and ends where the selected spaces are, well right of where columns of
+    // a space's width would put them.
+    edit.setSelection(7, 2);
+    const QImage shot = edit.grab().toImage();
+    const QColor highlight = edit.palette().color(QPalette::Highlight);
+    EXPECT_EQ(shot.pixelColor(edit.characterRect(7).center()), highlight);
+    EXPECT_EQ(shot.pixelColor(edit.characterRect(8).center()), highlight);
+    EXPECT_EQ(shot.pixelColor(edit.characterRect(6).center()), base());
+    EXPECT_EQ(shot.pixelColor(edit.characterRect(9).center()), base());
+}
+
+TEST_F(RowEditProportional, EditsAnywhereKeepEveryCharacterInPlace) {
+    edit.setText("iiii");
+    edit.end(false);
+    QTest::keyClicks(&edit, "WiW");
+    EXPECT_EQ(edit.text(), "iiiiWiW");
+    expectPlacedByTheirAdvances();
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    expectPlacedByTheirAdvances();
+
+    edit.setCursorPosition(2);
+    QTest::keyClicks(&edit, "WW");
+    keyText(&edit, u("Ř"));
+    EXPECT_EQ(edit.text(), u("iiWWŘiiWi"));
+    expectPlacedByTheirAdvances();
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(edit.text(), "iiWWiWi");
+    expectPlacedByTheirAdvances();
+    edit.setSelection(1, 4);
+    QTest::keyClicks(&edit, "m");
+    EXPECT_EQ(edit.text(), "imWi");
+    expectPlacedByTheirAdvances();
+
+    // The program's own changes: in the middle, at either end, and the whole text.
+    edit.setText("imWWWi");
+    expectPlacedByTheirAdvances();
+    edit.setText("WimWWWi.");
+    expectPlacedByTheirAdvances();
+    edit.setText("WimWi.");
+    expectPlacedByTheirAdvances();
+    edit.setText("iiiii");
+    expectPlacedByTheirAdvances();
+    edit.clear();
+    EXPECT_EQ(edit.characterRect(0).width(),
+              QRectF(0, 0, advance(u' '), 1).toAlignedRect().width());
+}
+
+TEST_F(RowEditProportional, AChangeOfFontPlacesTheTextAnew) {
+    edit.setText("iiWW");
+    edit.setFont(rowFont());
+    const qreal column = QFontMetricsF(rowFont()).horizontalAdvance(u'0');
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_NEAR(edit.characterRect(i).x() - edit.characterRect(0).x(), i * column, 1.0);
+    edit.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    expectPlacedByTheirAdvances();
+    edit.setFont(QFont(QStringLiteral("Liberation Serif"), 12));
+    expectPlacedByTheirAdvances();
+}
+
+TEST_F(RowEditProportional, ThePreeditTakesItsOwnWidth) {
+    edit.setText("iiii");
+    edit.setCursorPosition(2);
+    const int before = edit.characterRect(2).x();
+    compose(&edit, "WW");
+    EXPECT_EQ(edit.text(), "iiii");
+    const int after = edit.characterRect(3).x();
+    EXPECT_NEAR(after - before, 2 * advance(u'W') + advance(u'i'), 1.0);
+    EXPECT_NEAR(edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x(),
+                before + 2 * advance(u'W'), 1.0);
+    const QImage shot = edit.grab().toImage();
+    const QRect line = edit.characterRect(2);
+    EXPECT_TRUE(inked(shot, base(), before + 2, before + int(2 * advance(u'W')) - 2, line.top(),
+                      line.bottom() - 2));
+
+    // Typed or committed, the characters stay where the preedit showed them.
+    commit(&edit, "WW");
+    EXPECT_EQ(edit.text(), "iiWWii");
+    EXPECT_EQ(edit.characterRect(5).x(), after);
+    expectPlacedByTheirAdvances();
+    // Above the preedit's underline and left of the caret, nothing moved.
+    const QImage cleared = edit.grab().toImage();
+    const QRect unmoved(line.x(), line.y(), before + int(2 * advance(u'W')) - 1 - line.x(),
+                        QFontMetrics(edit.font()).ascent());
+    EXPECT_EQ(shot.copy(unmoved), cleared.copy(unmoved));
+}
+
+TEST_F(RowEditProportional, AHostileTextOfFiveMillionCharactersStaysEditable) {
+    const QString pattern = u("----- Název tabulatury ----- Wi\t");
+    QString hostile;
+    hostile.reserve(5'000'000);
+    while (hostile.size() + pattern.size() <= 5'000'000)
+        hostile += pattern;
+    hostile += QString(5'000'000 - hostile.size(), u'W');
+    ASSERT_EQ(hostile.size(), 5'000'000);
+    edit.setText(hostile);
+
+    // The far end lies where the advances of all five million characters take it.
+    qreal patternWidth = 0;
+    for (QChar c : pattern)
+        patternWidth += c == u'\t' ? advance(u' ') : advance(c);
+    const qreal tailWidth = (5'000'000 % pattern.size()) * advance(u'W');
+    const qreal expected = (5'000'000 / pattern.size()) * patternWidth + tailWidth;
+    EXPECT_NEAR(edit.characterRect(5'000'000).x() - edit.characterRect(0).x(), expected, 1.0);
+
+    edit.end(false);
+    QTest::keyClicks(&edit, "iW");
+    EXPECT_EQ(edit.text(), hostile + "iW");
+    const QRect caret = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_TRUE(edit.rect().contains(caret)) << caret.x();
+    EXPECT_NEAR(edit.characterRect(5'000'002).x() - edit.characterRect(5'000'000).x(),
+                advance(u'i') + advance(u'W'), 1.0);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(edit.selectedText(), "i");
+    click(boundary(5'000'000));
+    EXPECT_EQ(edit.cursorPosition(), 5'000'000);
+
+    // Only the characters in view are drawn: a picture of them stays small.
+    const QRect view(0, 0, 200, edit.height());
+    const QImage shot = edit.grab(view).toImage();
+    EXPECT_EQ(shot.width(), 200);
+    EXPECT_TRUE(inked(shot, base(), 0, 200, caret.top(), caret.bottom()));
+    QPicture picture;
+    edit.render(&picture, QPoint(), QRegion(view));
+    EXPECT_GT(picture.size(), 0u);
+    EXPECT_LT(picture.size(), 20000u);
+
+    edit.home(false);
+    EXPECT_LT(edit.characterRect(0).x(), 10);
+    QPicture start;
+    edit.render(&start, QPoint(), QRegion(view));
+    EXPECT_GT(start.size(), 0u);
+    EXPECT_LT(start.size(), 20000u);
 }
