@@ -25,8 +25,9 @@ run: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# The suite as built for users, then once more under the sanitizers, then the fuzzers briefly.
-test: unit-test sanitize-test fuzz-smoke
+# The suite under the sanitizers, the fuzzers briefly, then the suite as built for users, whose
+# summary closes the run.
+test: sanitize-test fuzz-smoke unit-test
 
 unit-test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

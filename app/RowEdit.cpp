@@ -1,6 +1,7 @@
 #include "RowEdit.h"
 
 #include "RowEditAccessible.h"
+#include "SingleLine.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -862,7 +863,8 @@ void RowEdit::place(int anchor, int cursor) {
         emit cursorPositionChanged(oldCursor, cursor_);
 }
 
-void RowEdit::replace(int from, int to, const QString& piece) {
+void RowEdit::replace(int from, int to, const QString& typed) {
+    const QString piece = withoutLineBreaks(typed);
     if (readOnly_ || (from == to && piece.isEmpty()) ||
         (!piece.isEmpty() && accepts_ && !accepts_(piece)))
         return;

@@ -133,8 +133,9 @@ private:
 
     void place(int anchor, int cursor);
     void moveCursor(int position, bool mark) { place(mark ? anchor_ : position, position); }
-    // The user's change of the text between two positions, unless refused.
-    void replace(int from, int to, const QString& piece);
+    // The user's change of the text between two positions, unless refused; line breaks in what
+    // is put in become spaces, as in every field of the document.
+    void replace(int from, int to, const QString& typed);
     void removeSelection() { replace(selectionFrom(), selectionTo(), {}); }
     int selectionFrom() const { return std::min(anchor_, cursor_); }
     int selectionTo() const { return std::max(anchor_, cursor_); }

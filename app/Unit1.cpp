@@ -5,8 +5,8 @@
 #include "Chords.h"
 #include "ColumnWriter.h"
 #include "Cp1250.h"
-#include "Cp1250Validator.h"
 #include "DocumentFiles.h"
+#include "FieldValidator.h"
 #include "FileAccess.h"
 #include "IntegerText.h"
 #include "RowEdit.h"
@@ -18,6 +18,7 @@
 #include "ui_Unit1.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTimer>
@@ -80,7 +81,7 @@ void TForm1::nameSeparator() {
 }
 
 void TForm1::wireFields() {
-    validator_ = new Cp1250Validator(this);
+    validator_ = new FieldValidator(this);
     const auto mirrorField = [this](auto* edit, tab::TextField& field) {
         // The design's initial text becomes the model's, so a save writes what is shown.
         field.set(cp1250::encode(edit->text()));
@@ -169,12 +170,17 @@ void TForm1::run(Handler handler) {
 }
 
 void TForm1::guarded(const std::function<void()>& work) {
+    showingErrors(work);
+    // Also after an error: what the handler changed before it stays changed, and is shown.
+    showingErrors([this] { pushToWidgets(); });
+}
+
+void TForm1::showingErrors(const std::function<void()>& work) {
     try {
         work();
     } catch (const std::exception& e) {
         dialogs_->error(this, QString::fromUtf8(e.what()));
     }
-    pushToWidgets();
 }
 
 void TForm1::pushToWidgets() {
@@ -200,8 +206,21 @@ void TForm1::pushToWidgets() {
     }
 }
 
+namespace {
+
+// Entering a field, not the window coming back to the front or a menu closing over it: those
+// hand the focus back to a field the user is already in.
+bool entersField(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    if (entersField(event)) {
         if (watched == ui->Edit1)
             run(&TForm1::Edit1Enter);
         else if (watched == ui->Edit4)
@@ -269,6 +288,9 @@ void TForm1::SpinButton2DownClick() {
 void TForm1::Edit2Change() {
     const std::int32_t width = integer_text::toInt32(ui->Edit2->text().toStdString());
     if (width <= 0) {
+        // The message box takes the mouse: a held arrow must not go on stepping behind it.
+        ui->SpinButton1Down->setDown(false);
+        ui->SpinButton1Up->setDown(false);
         dialogs_->message(this, QString::fromUtf8("Musíte zadat číslo větší než 0!"));
         WrapWidth = 64;
         ui->Edit2->setText(QStringLiteral("64"));

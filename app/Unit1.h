@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Cp1250Validator.h"
 #include "Dialogs.h"
 #include "Document.h"
 #include "FieldMirror.h"
+#include "FieldValidator.h"
 #include "RowScale.h"
 #include "RowView.h"
 #include "RunningTime.h"
@@ -85,6 +85,7 @@ private:
     // program goes on, keeping what the handler changed before. Then the widgets catch up.
     void run(Handler handler);
     void guarded(const std::function<void()>& work);
+    void showingErrors(const std::function<void()>& work);
     template <class Sender, class Signal> void on(Sender* sender, Signal signal, Handler handler);
     void pushToWidgets();
 
@@ -104,7 +105,7 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     tab::Document doc_;
     FieldMirror mirror_;
-    Cp1250Validator* validator_ = nullptr;
+    FieldValidator* validator_ = nullptr;
     std::array<RowEdit*, tab::kRowCount> rowEdits_{};
     std::string titlePlaceholder_;
     std::string authorPlaceholder_;

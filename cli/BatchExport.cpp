@@ -59,14 +59,16 @@ void writeFile(const std::filesystem::path& name, const std::string& bytes) {
         if (!file) {
             const std::string why = reason();
             file.close();
-            std::filesystem::remove(temporary);
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
             throw Failure("nelze zapsat " + name.string() + ": " + why);
         }
     }
     std::error_code error;
     std::filesystem::rename(temporary, name, error);
     if (error) {
-        std::filesystem::remove(temporary);
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
         throw Failure("nelze zapsat " + name.string() + ": " + error.message());
     }
 }
@@ -119,7 +121,9 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             if (name == "-") {
                 const std::string bytes{std::istreambuf_iterator<char>(in),
                                         std::istreambuf_iterator<char>()};
-                out << io::renderTextOutput(io::readTabFile(bytes), width, footer);
+                out << io::renderTextOutput(io::readTabFile(bytes), width, footer) << std::flush;
+                if (!out)
+                    throw Failure("nelze zapsat na standardní výstup: " + reason());
                 continue;
             }
             const std::string text =

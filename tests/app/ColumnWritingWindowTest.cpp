@@ -3,7 +3,9 @@
 #include "Row.h"
 #include "RowEdit.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -152,4 +154,28 @@ TEST_F(ColumnWritingWindow, KonecClosesTheWindowAtOnce) {
     trigger("KONEC1");
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(ColumnWritingWindow, PastedLineBreaksBecomeSpacesSoTheFileKeepsItsLines) {
+    paste("slova", "first line\r\nsecond\nthird\rend");
+    paste("znacka", "A\nB");
+    paste("Edit4", "Jan\r\nNov\xc3\xa1k");
+    EXPECT_EQ(row(Row::slova), "first line second third end");
+    EXPECT_EQ(form->document().entry.field(Row::akordy).text(), "A B");
+    EXPECT_EQ(text("znacka"), "A B");
+    EXPECT_EQ(form->document().author.text(), "Jan Nov\xe1k");
+}
+
+TEST_F(ColumnWritingWindow, ComingBackToTheWindowIsNoEntryIntoTheTitle) {
+    auto* title = find("Edit1");
+    title->setFocus();
+    retype("Edit1", QString(18, ' ') + QString::fromUtf8("----- Název tabulatury -----"));
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(title, &back);
+    QFocusEvent menuClosed(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(title, &menuClosed);
+    EXPECT_EQ(text("Edit1").size(), 46);
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(title, &tabbedIn);
+    EXPECT_EQ(text("Edit1"), "");
 }

@@ -2,9 +2,11 @@
 
 #include "TabFile.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 using tab::Row;
 
@@ -190,4 +192,17 @@ TEST_F(FileMenu, WrapWidthArrowsHoldAtTheLargestValue) {
     EXPECT_EQ(text("Edit2"), "2147483647");
     EXPECT_EQ(text("Label30"), u("1  řádek"));
     EXPECT_TRUE(dialogs->errors.isEmpty());
+}
+
+TEST_F(FileMenu, HoldingTheDownArrowStopsAtTheMessage) {
+    retype("Edit2", "2");
+    auto* down = find<QAbstractButton>("SpinButton1Down");
+    QTest::mousePress(down, Qt::LeftButton);
+    // Held past the first repeat (400 ms) and many more (every 100 ms).
+    QTest::qWait(1200);
+    EXPECT_FALSE(down->isDown());
+    QTest::mouseRelease(down, Qt::LeftButton);
+    EXPECT_EQ(dialogs->messages, QStringList{u("Musíte zadat číslo větší než 0!")});
+    EXPECT_EQ(form->wrapWidth(), 64);
+    EXPECT_EQ(text("Edit2"), "64");
 }

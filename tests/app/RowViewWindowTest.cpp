@@ -152,3 +152,13 @@ TEST_F(RowViewWindowTest, RunningTimeShowsMinutesAndThenHours) {
     EXPECT_EQ(text("Label23"), "0 s");
     EXPECT_TRUE(find("Label25")->isVisible());
 }
+
+TEST_F(RowViewWindowTest, RunningTimeLabelsHoldTheirLongestTextsWhole) {
+    // Two-digit minutes and seconds, and hours up to four days.
+    const std::vector<std::pair<const char*, QString>> longest{
+        {"Label23", "59 s"}, {"Label24", "59 min"}, {"Label25", "99 h"}};
+    for (const auto& [name, sample] : longest) {
+        auto* label = find<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(sample), label->width()) << name;
+    }
+}

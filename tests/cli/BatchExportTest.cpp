@@ -101,3 +101,11 @@ TEST_F(BatchExport, HelpInCzechAndUsageErrors) {
     EXPECT_EQ(run({}), 2);
     EXPECT_NE(err.str().find("Použití"), std::string::npos);
 }
+
+TEST_F(BatchExport, AStandardOutputThatCannotBeWrittenIsAFailure) {
+    std::istringstream in(io::writeTabFile(song("Piped")));
+    std::ostringstream broken;
+    broken.setstate(std::ios::badbit);
+    EXPECT_EQ(batch::run({"-"}, in, broken, err), 1);
+    EXPECT_NE(err.str().find("nelze zapsat na standardní výstup"), std::string::npos);
+}
