@@ -1,5 +1,6 @@
 #include "WindowHarness.h"
 
+#include "BatchExport.h"
 #include "TabFile.h"
 
 #include <QAbstractButton>
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sstream>
 
 using tab::Row;
 
@@ -205,4 +208,24 @@ TEST_F(FileMenu, HoldingTheDownArrowStopsAtTheMessage) {
     EXPECT_EQ(dialogs->messages, QStringList{u("Musíte zadat číslo větší než 0!")});
     EXPECT_EQ(form->wrapWidth(), 64);
     EXPECT_EQ(text("Edit2"), "64");
+}
+
+TEST_F(FileMenu, BatchToolWritesWhatTheExportWrites) {
+    io::TabDocument doc;
+    doc.title = "P\xed"
+                "se\xf2";
+    doc.rows = {"A D  ", "0-|2-", "2-|--", "2-|--", "2-|--", "0-|--", "--|--", "la l\xe1 la"};
+    doc.author = "Autor";
+    writeBytes(path("song.tab"), io::writeTabFile(doc));
+    dialogs->openAnswers.push_back(path("song.tab"));
+    trigger("Nahrt1");
+    retype("Edit2", "3");
+    dialogs->saveAnswers.push_back(path("exported"));
+    trigger("Uloittextovvstuptxt1");
+
+    std::istringstream in(io::writeTabFile(doc));
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(batch::run({"-w", "3", "-"}, in, out, err), 0);
+    EXPECT_EQ(bytesOf(path("exported.txt")), out.str());
 }
