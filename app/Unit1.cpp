@@ -309,7 +309,7 @@ void TForm1::SpinButton1DownClick() {
 }
 
 QString TForm1::programCaption() {
-    return QStringLiteral("Strunomat ") + QString::fromUtf8(build_config::kVersion);
+    return QString::fromUtf8(build_config::kProgramCaption);
 }
 
 void TForm1::Uloitkeditaci1Click() {

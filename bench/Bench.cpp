@@ -6,6 +6,7 @@
 
 #include "Chords.h"
 #include "ColumnWriter.h"
+#include "DocumentFiles.h"
 #include "StructuralEdits.h"
 #include "TabFile.h"
 #include "TextOutput.h"
@@ -58,10 +59,7 @@ io::TabDocument longTab(int columns) {
 
 tab::Document modelOf(const io::TabDocument& file) {
     tab::Document doc;
-    doc.title.set(file.title);
-    for (std::size_t i = 0; i < tab::kRowCount; ++i)
-        doc.sheet.setText(static_cast<tab::Row>(i), file.rows[i]);
-    doc.author.set(file.author);
+    replaceDocument(doc, file);
     return doc;
 }
 

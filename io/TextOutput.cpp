@@ -29,7 +29,7 @@ std::string_view piece(const std::string& row, std::size_t block, std::size_t wi
 } // namespace
 
 Footer builtFooter() {
-    return {std::string("Strunomat ") + build_config::kVersion,
+    return {build_config::kProgramCaption,
             std::string(build_config::kAuthor) + " (e-mail: " + build_config::kEmail + ")",
             build_config::kHomePage};
 }

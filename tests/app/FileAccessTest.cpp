@@ -1,7 +1,7 @@
 #include "FileAccess.h"
+#include "FileBytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,11 +10,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-std::string contents(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-}
 
 // Makes every write beyond `bytes` fail, as a full disk does, for as long as it lives.
 class FileSizeLimit {
@@ -70,7 +65,7 @@ TEST(FileAccessTest, ASaveThatRunsOutOfSpaceLeavesTheOldFileWhole) {
         EXPECT_THROW(file_access::writeWholeFile(name, std::string(5000, 'x')),
                      file_access::FileError);
     }
-    EXPECT_EQ(contents(name), "the old song");
+    EXPECT_EQ(bytesOf(name), "the old song");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"song.tab"});
 }
 

@@ -1,6 +1,7 @@
 #include "WindowHarness.h"
 
 #include "BatchExport.h"
+#include "FileBytes.h"
 #include "TabFile.h"
 
 #include <QAbstractButton>
@@ -17,19 +18,6 @@ namespace {
 
 QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-std::string bytesOf(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll().toStdString();
-}
-
-void writeBytes(const QString& name, const std::string& bytes) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 const char* const kTexts[] = {"Edit1",   "akordy",  "struna1", "struna2", "struna3",

@@ -1,24 +1,13 @@
 #include "WindowHarness.h"
 
+#include "FileBytes.h"
 #include "TabFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <random>
 
 namespace {
-
-std::string bytesOf(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-}
-
-void writeBytes(const QString& name, const std::string& bytes) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 std::string randomBytes(std::size_t size, unsigned seed) {
     std::mt19937 random(seed);
