@@ -1,12 +1,13 @@
 #include "RowEdit.h"
 
+#include "KeyBindings.h"
 #include "RowEditAccessible.h"
 #include "SingleLine.h"
+#include "WordSteps.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -20,6 +21,8 @@
 #include <ranges>
 #include <utility>
 
+using key_bindings::Action;
+
 namespace {
 
 // The margins a line edit keeps around its text, so a row lines up with the fields beside it.
@@ -27,195 +30,6 @@ constexpr int kHorizontalMargin = 2;
 constexpr int kVerticalMargin = 1;
 // How much of the row on each side of the caret an input method sees; it never needs it all.
 constexpr int kSurroundingReach = 256;
-
-enum class Key {
-    None,
-    SelectAll,
-    Copy,
-    Cut,
-    Paste,
-    Home,
-    End,
-    Left,
-    Right,
-    WordLeft,
-    WordRight,
-    DeleteLeft,
-    DeleteRight,
-    DeleteWordLeft,
-    DeleteWordRight,
-    Type
-};
-
-struct Pressed {
-    Key key;
-    // Shift is down: the selection stretches to the new caret.
-    bool mark;
-};
-
-struct Binding {
-    QKeySequence::StandardKey sequence;
-    Pressed pressed;
-};
-
-// The platform's keys for what a line edit does. A single line has one start and one end, so
-// the keys for the start and end of a block or document go there too.
-constexpr Binding kBindings[] = {
-    {QKeySequence::SelectAll, {Key::SelectAll, false}},
-    {QKeySequence::Copy, {Key::Copy, false}},
-    {QKeySequence::Cut, {Key::Cut, false}},
-    {QKeySequence::Paste, {Key::Paste, false}},
-    {QKeySequence::MoveToStartOfLine, {Key::Home, false}},
-    {QKeySequence::MoveToStartOfBlock, {Key::Home, false}},
-    {QKeySequence::MoveToStartOfDocument, {Key::Home, false}},
-    {QKeySequence::SelectStartOfLine, {Key::Home, true}},
-    {QKeySequence::SelectStartOfBlock, {Key::Home, true}},
-    {QKeySequence::SelectStartOfDocument, {Key::Home, true}},
-    {QKeySequence::MoveToEndOfLine, {Key::End, false}},
-    {QKeySequence::MoveToEndOfBlock, {Key::End, false}},
-    {QKeySequence::MoveToEndOfDocument, {Key::End, false}},
-    {QKeySequence::SelectEndOfLine, {Key::End, true}},
-    {QKeySequence::SelectEndOfBlock, {Key::End, true}},
-    {QKeySequence::SelectEndOfDocument, {Key::End, true}},
-    {QKeySequence::MoveToPreviousChar, {Key::Left, false}},
-    {QKeySequence::SelectPreviousChar, {Key::Left, true}},
-    {QKeySequence::MoveToNextChar, {Key::Right, false}},
-    {QKeySequence::SelectNextChar, {Key::Right, true}},
-    {QKeySequence::MoveToPreviousWord, {Key::WordLeft, false}},
-    {QKeySequence::SelectPreviousWord, {Key::WordLeft, true}},
-    {QKeySequence::MoveToNextWord, {Key::WordRight, false}},
-    {QKeySequence::SelectNextWord, {Key::WordRight, true}},
-    {QKeySequence::Backspace, {Key::DeleteLeft, false}},
-    {QKeySequence::Delete, {Key::DeleteRight, false}},
-    {QKeySequence::DeleteStartOfWord, {Key::DeleteWordLeft, false}},
-    {QKeySequence::DeleteEndOfWord, {Key::DeleteWordRight, false}},
-};
-
-bool changesText(Key key) {
-    switch (key) {
-    case Key::Cut:
-    case Key::Paste:
-    case Key::DeleteLeft:
-    case Key::DeleteRight:
-    case Key::DeleteWordLeft:
-    case Key::DeleteWordRight:
-    case Key::Type:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// A key event that types its text: printable, and not a Ctrl or Alt shortcut. Ctrl+Alt stays,
-// being AltGr where the system reports it so.
-bool typesText(const QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty())
-        return false;
-    const Qt::KeyboardModifiers held =
-        event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier);
-    if (held != Qt::NoModifier && held != (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    const char32_t first = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate()
-                               ? QChar::surrogateToUcs4(text[0], text[1])
-                               : text[0].unicode();
-    return QChar::isPrint(first) || QChar::category(first) == QChar::Other_PrivateUse;
-}
-
-Pressed classify(const QKeyEvent* event) {
-    for (const Binding& binding : kBindings)
-        if (event->matches(binding.sequence))
-            return binding.pressed;
-    // Not every platform lists Backspace among its standard keys; Shift+Backspace is still
-    // Backspace, as in a line edit.
-    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_Backspace && (held == Qt::NoModifier || held == Qt::ShiftModifier))
-        return {Key::DeleteLeft, false};
-    if (typesText(event))
-        return {Key::Type, false};
-    return {Key::None, false};
-}
-
-// What the row does with the key; the rest goes on to the window.
-bool answers(Key key, bool readOnly) {
-    return key != Key::None && !(readOnly && changesText(key));
-}
-
-enum class Kind { Space, Word, Other };
-
-Kind kindOf(QChar c) {
-    if (c.isSpace())
-        return Kind::Space;
-    if (c.isLetterOrNumber() || c.isMark() || c == u'_')
-        return Kind::Word;
-    return Kind::Other;
-}
-
-// Word steps cross a run of like characters and the spaces after it, and look at nothing more
-// of the row. A run of dashes is a word of its own, so the steps stop at every fret number.
-int wordRight(const QString& text, int position) {
-    const int length = int(text.size());
-    if (position < length && kindOf(text[position]) != Kind::Space) {
-        const Kind kind = kindOf(text[position]);
-        while (position < length && kindOf(text[position]) == kind)
-            ++position;
-    }
-    while (position < length && kindOf(text[position]) == Kind::Space)
-        ++position;
-    return position;
-}
-
-int wordLeft(const QString& text, int position) {
-    while (position > 0 && kindOf(text[position - 1]) == Kind::Space)
-        --position;
-    if (position > 0) {
-        const Kind kind = kindOf(text[position - 1]);
-        while (position > 0 && kindOf(text[position - 1]) == kind)
-            --position;
-    }
-    return position;
-}
-
-// The run of like characters that holds the character at `index`.
-std::pair<int, int> wordAround(const QString& text, int index) {
-    const Kind kind = kindOf(text[index]);
-    int from = index;
-    int to = index + 1;
-    while (from > 0 && kindOf(text[from - 1]) == kind)
-        --from;
-    while (to < text.size() && kindOf(text[to]) == kind)
-        ++to;
-    return {from, to};
-}
-
-// Kerning would pull a character out of its column.
-QFont gridFont(QFont font) {
-    font.setKerning(false);
-    return font;
-}
-
-qreal columnWidth(const QFontMetricsF& metrics) {
-    return std::max<qreal>(1, metrics.horizontalAdvance(QLatin1Char('0')));
-}
-
-// Some fixed-pitch fonts do not say so; a few characters of very different widths in most
-// fonts tell.
-bool evenlySpaced(const QFontMetricsF& metrics) {
-    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
-    const QStringView sample = u"iWm .-|";
-    return std::ranges::all_of(sample, [&](QChar c) {
-        return std::abs(metrics.horizontalAdvance(c) - column) < 1.0 / 64;
-    });
-}
-
-// A pasted line break, tab or other control character would move the characters after it out
-// of place, or show as a box.
-QChar shownAs(QChar c) {
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-                   c == QChar::ParagraphSeparator
-               ? QChar(u' ')
-               : c;
-}
 
 // The first of the numbers from `from` to `to` for which `before` no longer holds, or `to`;
 // `before` holds up to some number and not after it.
@@ -241,7 +55,7 @@ void RowEdit::setText(const QString& text) {
     const bool changed = text != text_;
     if (changed) {
         const QString previous = std::exchange(text_, text);
-        layOutChange(previous);
+        layout_.changed(previous, text_);
         announceText(0, previous, text_);
     }
     cursor_ = anchor_ = std::min(cursor_, int(text_.size()));
@@ -363,9 +177,9 @@ QMenu* RowEdit::createStandardContextMenu() {
 QRect RowEdit::characterRect(int position) const {
     const QRect line = lineArea();
     position = std::clamp(position, 0, int(text_.size()));
-    const qreal width = fixedPitch_ || position == text_.size()
-                            ? advance_
-                            : positionX(position + 1) - positionX(position);
+    const qreal width = layout_.fixedPitch() || position == text_.size()
+                            ? layout_.advance()
+                            : layout_.x(position + 1) - layout_.x(position);
     return QRectF(line.x() - scroll_ + columnX(columnOf(position)), line.y(), width, line.height())
         .toAlignedRect();
 }
@@ -435,7 +249,7 @@ bool RowEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // The window's shortcuts must not take the keys the row answers.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (answers(classify(key).key, readOnly_)) {
+        if (key_bindings::answers(key_bindings::classify(*key).action, readOnly_)) {
             key->accept();
             return true;
         }
@@ -470,7 +284,7 @@ void RowEdit::paintEvent(QPaintEvent* event) {
     if (dirty.isEmpty())
         return;
     painter.setClipRect(dirty);
-    painter.setFont(gridFont(font()));
+    painter.setFont(layout_.font());
     const QPalette& colours = palette();
     const QRect line = lineArea();
     const qreal origin = line.x() - scroll_;
@@ -519,73 +333,73 @@ void RowEdit::resizeEvent(QResizeEvent*) {
 }
 
 void RowEdit::keyPressEvent(QKeyEvent* event) {
-    const auto [key, mark] = classify(event);
-    if (!answers(key, readOnly_)) {
+    const auto [action, mark] = key_bindings::classify(*event);
+    if (!key_bindings::answers(action, readOnly_)) {
         // Enter, Escape and the shortcuts go on to the window.
         event->ignore();
         return;
     }
-    switch (key) {
-    case Key::SelectAll:
+    switch (action) {
+    case Action::SelectAll:
         selectAll();
         break;
-    case Key::Copy:
+    case Action::Copy:
         copy();
         break;
-    case Key::Cut:
+    case Action::Cut:
         cut();
         break;
-    case Key::Paste:
+    case Action::Paste:
         paste();
         break;
-    case Key::Home:
+    case Action::Home:
         home(mark);
         break;
-    case Key::End:
+    case Action::End:
         end(mark);
         break;
-    case Key::Left:
+    case Action::Left:
         // Without Shift an arrow first collapses the selection to the side it points to.
         moveCursor(hasSelectedText() && !mark ? selectionFrom() : cursor_ - 1, mark);
         break;
-    case Key::Right:
+    case Action::Right:
         moveCursor(hasSelectedText() && !mark ? selectionTo() : cursor_ + 1, mark);
         break;
-    case Key::WordLeft:
-        moveCursor(wordLeft(text_, cursor_), mark);
+    case Action::WordLeft:
+        moveCursor(word_steps::left(text_, cursor_), mark);
         break;
-    case Key::WordRight:
-        moveCursor(wordRight(text_, cursor_), mark);
+    case Action::WordRight:
+        moveCursor(word_steps::right(text_, cursor_), mark);
         break;
-    case Key::DeleteLeft:
+    case Action::DeleteLeft:
         if (hasSelectedText())
             removeSelection();
         else
             replace(std::max(0, cursor_ - 1), cursor_, {});
         break;
-    case Key::DeleteRight:
+    case Action::DeleteRight:
         if (hasSelectedText())
             removeSelection();
         else
             replace(cursor_, std::min(int(text_.size()), cursor_ + 1), {});
         break;
-    case Key::DeleteWordLeft:
+    case Action::DeleteWordLeft:
         if (hasSelectedText())
             removeSelection();
         else
-            replace(wordLeft(text_, cursor_), cursor_, {});
+            replace(word_steps::left(text_, cursor_), cursor_, {});
         break;
-    case Key::DeleteWordRight:
+    case Action::DeleteWordRight:
         if (hasSelectedText())
             removeSelection();
         else
-            replace(cursor_, wordRight(text_, cursor_), {});
+            replace(cursor_, word_steps::right(text_, cursor_), {});
         break;
-    case Key::Type:
+    case Action::Type:
         // A refused character is still the row's key; nothing else should act on it.
         insert(event->text());
         break;
-    case Key::None:
+    case Action::None:
         break;
     }
     event->accept();
@@ -615,7 +429,7 @@ void RowEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     // The character whose cell holds the pointer.
     const int under = positionsUpTo(textX(event->position().toPoint().x())) - 1;
-    const auto [from, to] = wordAround(text_, std::clamp(under, 0, int(text_.size()) - 1));
+    const auto [from, to] = word_steps::around(text_, std::clamp(under, 0, int(text_.size()) - 1));
     place(from, to);
 }
 
@@ -681,76 +495,14 @@ void RowEdit::timerEvent(QTimerEvent* event) {
 }
 
 void RowEdit::measure() {
-    const QFont grid = gridFont(font());
-    const QFontMetricsF metrics(grid);
-    fixedPitch_ = QFontInfo(grid).fixedPitch() || evenlySpaced(metrics);
-    advance_ = fixedPitch_ ? columnWidth(metrics) : metrics.horizontalAdvance(QLatin1Char(' '));
-    advances_.clear();
-    edges_.clear();
-    if (fixedPitch_) {
-        // What a proportional font placed before is of no more use.
-        edges_.shrink_to_fit();
-    } else {
-        edges_.push_back(0);
-        layOut(0, 0, int(text_.size()));
-    }
+    layout_.setFont(font(), text_);
     measurePreedit();
 }
 
-qreal RowEdit::advanceOf(QChar c, const QFontMetricsF& metrics) {
-    if (fixedPitch_)
-        return advance_;
-    auto known = advances_.constFind(c.unicode());
-    if (known == advances_.constEnd())
-        known = advances_.insert(c.unicode(), metrics.horizontalAdvance(shownAs(c)));
-    return *known;
-}
-
-void RowEdit::layOut(int from, int to, int inserted) {
-    if (fixedPitch_)
-        return;
-    const QFontMetricsF metrics(gridFont(font()));
-    const qreal oldEnd = edges_[to];
-    // Room to spare, so that typing at the end of a long text does not move all of it.
-    const std::size_t needed = edges_.size() - (to - from) + inserted;
-    if (needed > edges_.capacity())
-        edges_.reserve(needed + needed / 2);
-    edges_.erase(edges_.begin() + from + 1, edges_.begin() + to + 1);
-    edges_.insert(edges_.begin() + from + 1, inserted, 0);
-    // Read only: the text may share its characters with the caller's string.
-    const QString& text = text_;
-    const int end = from + inserted;
-    for (int i = from; i < end; ++i)
-        edges_[i + 1] = edges_[i] + advanceOf(text[i], metrics);
-    // The characters after the change keep their advances and move along together.
-    const qreal shift = edges_[end] - oldEnd;
-    if (shift != 0)
-        for (qreal& x : std::ranges::subrange(edges_.begin() + end + 1, edges_.end()))
-            x += shift;
-    // A long text replaced by a short one gives its room back.
-    if (edges_.capacity() > 4 * edges_.size() + 4096)
-        edges_.shrink_to_fit();
-}
-
-void RowEdit::layOutChange(const QString& previous) {
-    if (fixedPitch_)
-        return;
-    // Only what differs is placed anew: a text that grew at its end costs only the new part.
-    const int same =
-        int(std::mismatch(previous.cbegin(), previous.cend(), text_.cbegin(), text_.cend()).first -
-            previous.cbegin());
-    const int sameEnd = int(std::mismatch(previous.crbegin(), previous.crend() - same,
-                                          text_.crbegin(), text_.crend() - same)
-                                .first -
-                            previous.crbegin());
-    layOut(same, int(previous.size()) - sameEnd, int(text_.size()) - same - sameEnd);
-}
-
 void RowEdit::measurePreedit() {
-    const QFontMetricsF metrics(gridFont(font()));
     preeditEdges_.assign(1, 0);
     for (QChar c : std::as_const(preedit_))
-        preeditEdges_.push_back(preeditEdges_.back() + advanceOf(c, metrics));
+        preeditEdges_.push_back(preeditEdges_.back() + layout_.advanceOf(c));
 }
 
 void RowEdit::initStyleOption(QStyleOptionFrame* option) const {
@@ -784,10 +536,10 @@ int RowEdit::columnOf(int position) const {
 qreal RowEdit::columnX(int column) const {
     const int preedit = int(preedit_.size());
     if (column <= cursor_)
-        return positionX(column);
+        return layout_.x(column);
     if (column <= cursor_ + preedit)
-        return positionX(cursor_) + preeditEdges_[column - cursor_];
-    return positionX(column - preedit) + preeditEdges_.back();
+        return layout_.x(cursor_) + preeditEdges_[column - cursor_];
+    return layout_.x(column - preedit) + preeditEdges_.back();
 }
 
 qreal RowEdit::textX(int x) const {
@@ -832,8 +584,8 @@ QString RowEdit::shownColumns(int first, int last) const {
 
 void RowEdit::drawColumns(QPainter& painter, qreal origin, qreal baseline, int first,
                           const QString& run) const {
-    if (fixedPitch_ && std::abs(QFontMetricsF(painter.font()).horizontalAdvance(run) -
-                                run.size() * advance_) < 0.5) {
+    if (layout_.fixedPitch() && std::abs(QFontMetricsF(painter.font()).horizontalAdvance(run) -
+                                         run.size() * layout_.advance()) < 0.5) {
         painter.drawText(QPointF(origin + columnX(first), baseline), run);
         return;
     }
@@ -872,7 +624,7 @@ void RowEdit::replace(int from, int to, const QString& typed) {
     const bool hadSelection = hasSelectedText();
     const QString removed = text_.mid(from, to - from);
     text_.replace(from, to - from, piece);
-    layOut(from, to, int(piece.size()));
+    layout_.replaced(text_, from, to, int(piece.size()));
     cursor_ = anchor_ = from + int(piece.size());
     restartBlink();
     followCaret();

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "GlyphLayout.h"
+
 #include <QBasicTimer>
-#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -9,18 +10,14 @@
 #include <functional>
 #include <vector>
 
-class QFontMetricsF;
 class QMenu;
 class QPainter;
 class QStyleOptionFrame;
 
 // A single-line editor for texts a line edit would lay out and paint whole on every keystroke:
-// the tab's rows, which hold up to hundreds of thousands of characters of fixed-pitch text, and
-// the header fields in a proportional font, which a hostile file may fill with millions of
-// characters. A repaint lays out only the characters in view. In a fixed-pitch font every character
-// takes one column of the font's advance, so a new text costs no more than copying the string; in a
-// proportional font the editor keeps where every character starts, found in one pass over a new
-// text and again only from where an edit changed it.
+// rows of hundreds of thousands of fixed-pitch characters, or millions of characters of a
+// proportional font. A repaint lays out only the characters in view, and GlyphLayout keeps
+// placing characters cheap however long the text.
 class RowEdit : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
@@ -62,8 +59,8 @@ public:
     void copy() const;
     void paste();
 
-    // Says whether a text that typing, pasting or an input method would insert may go in; the
-    // document cannot store every character.
+    // Says whether a text that typing, pasting or an input method would insert may go in, for
+    // a caller that cannot store every character.
     void setInsertFilter(std::function<bool(const QString&)> accepts);
 
     // The Czech edit menu the right mouse button opens, for the caller to show and delete.
@@ -105,21 +102,12 @@ private:
     QRect lineArea() const;
     // Finds how the font places characters, and places the text and the preedit string anew.
     void measure();
-    qreal advanceOf(QChar c, const QFontMetricsF& metrics);
-    // After the text between two positions became `inserted` characters: places them and moves
-    // the characters after them along. Nothing to do in a fixed-pitch font.
-    void layOut(int from, int to, int inserted);
-    // After setText: the same for what differs from the previous text.
-    void layOutChange(const QString& previous);
     void measurePreedit();
 
     // Columns count the preedit string shown at the caret while an input method composes.
     int columnOf(int position) const;
     int columnCount() const { return int(text_.size() + preedit_.size()); }
-    // Where a position or a column starts, from the start of the text, in pixels.
-    qreal positionX(int position) const {
-        return fixedPitch_ ? position * advance_ : edges_[position];
-    }
+    // Where a column starts, from the start of the text, in pixels.
     qreal columnX(int column) const;
     // The x from the start of the text under a widget's x coordinate.
     qreal textX(int x) const;
@@ -134,7 +122,7 @@ private:
     void place(int anchor, int cursor);
     void moveCursor(int position, bool mark) { place(mark ? anchor_ : position, position); }
     // The user's change of the text between two positions, unless refused; line breaks in what
-    // is put in become spaces, as in every field of the document.
+    // is put in become spaces, since the text is one line.
     void replace(int from, int to, const QString& typed);
     void removeSelection() { replace(selectionFrom(), selectionTo(), {}); }
     int selectionFrom() const { return std::min(anchor_, cursor_); }
@@ -157,16 +145,7 @@ private:
     // Where each character of the preedit string starts, from the caret, and where it ends.
     std::vector<qreal> preeditEdges_;
 
-    // A fixed-pitch font places characters by arithmetic; a proportional one from `edges_`.
-    bool fixedPitch_ = true;
-    // The column width of a fixed-pitch font; in a proportional font a space's advance, which
-    // control characters and the end of the text take.
-    qreal advance_ = 1;
-    // In a proportional font: where each position starts, up to the end of the text.
-    std::vector<qreal> edges_;
-    // In a proportional font: each character's advance, measured once; a text has few distinct
-    // characters however long it is.
-    QHash<char16_t, qreal> advances_;
+    GlyphLayout layout_;
     // How far the text is scrolled left so that the caret stays in view, in pixels.
     qreal scroll_ = 0;
     QBasicTimer blink_;

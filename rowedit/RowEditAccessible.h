@@ -6,7 +6,7 @@ class RowEdit;
 
 // What assistive technology learns of a row: an editable text, read and selected from the row's
 // text. Its edits go through the row as the user's own, so the read-only lock and the insert
-// filter hold for them too, and the window stores them as it stores typing.
+// filter hold for them too, and they are told as textEdited like typing.
 class RowEditAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface {
