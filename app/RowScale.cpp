@@ -1,5 +1,7 @@
 #include "RowScale.h"
 
+#include "RowView.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,6 +11,6 @@ constexpr double kMaxPixels = 16777215.0;
 } // namespace
 
 int RowScale::toPixels(std::int32_t units) const {
-    const double pixels = std::round(units * pixelsPerChar_ / kUnitsPerChar);
+    const double pixels = std::round(units * pixelsPerChar_ / RowView::kUnitsPerChar);
     return static_cast<int>(std::clamp(pixels, 0.0, kMaxPixels));
 }

@@ -2,12 +2,10 @@
 
 #include <cstdint>
 
-// The row arithmetic counts in units of seven per character of the row font; the screen has the
-// real character width of the font in use. This maps one onto the other.
+// The row arithmetic counts in units per character of the row font (RowView::kUnitsPerChar);
+// the screen has the real character width of the font in use. This maps one onto the other.
 class RowScale {
 public:
-    static constexpr int kUnitsPerChar = 7;
-
     explicit RowScale(double pixelsPerChar) : pixelsPerChar_(pixelsPerChar) {}
 
     // Widths below zero are shown as zero; widths beyond what a widget can take are held there.

@@ -16,7 +16,7 @@ void RowView::shiftRight(std::int32_t step) {
 }
 
 void RowView::shiftLeft(std::int32_t step) {
-    if (width_ > kDesignWidth)
+    if (width_ > designWidth_)
         setWidth(saturatingSub(width_, step));
 }
 

@@ -7,9 +7,13 @@
 // one step at a time as their text outgrows them, and the user can widen or narrow them by hand.
 class RowView {
 public:
-    static constexpr std::int32_t kDesignWidth = 517;
     static constexpr std::int32_t kStep = 60;
     static constexpr std::int32_t kUnitsPerChar = 7;
+    // The view shift's step when the program starts.
+    static constexpr std::int32_t kStartShiftStep = 50;
+
+    // The rows start at the width the window's design gives them, and go back to it when cleared.
+    explicit RowView(std::int32_t designWidth) : designWidth_(designWidth), width_(designWidth) {}
 
     std::int32_t width() const { return width_; }
 
@@ -22,10 +26,11 @@ public:
     void shiftRight(std::int32_t step);
     void shiftLeft(std::int32_t step);
 
-    void reset() { width_ = kDesignWidth; }
+    void reset() { width_ = designWidth_; }
 
 private:
     void setWidth(std::int32_t width);
 
-    std::int32_t width_ = kDesignWidth;
+    std::int32_t designWidth_;
+    std::int32_t width_;
 };

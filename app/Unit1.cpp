@@ -21,6 +21,7 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <exception>
@@ -28,10 +29,12 @@
 
 TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), dialogs_(std::move(dialogs)),
-      scale_(1.0) {
+      rowView_(0), scale_(1.0) {
     ui->setupUi(this);
     setWindowTitle(programCaption());
     nameSeparator();
+    // The design gives the rows their starting width; "Vymazat vše" brings them back to it.
+    rowView_ = RowView(ui->akordy->width());
 
     rowEdits_ = {ui->akordy,  ui->struna1, ui->struna2, ui->struna3,
                  ui->struna4, ui->struna5, ui->struna6, ui->slova};
@@ -230,8 +233,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::FormCreate() {
-    ShiftStep = 50;
-    WrapWidth = 64;
+    ShiftStep = RowView::kStartShiftStep;
+    WrapWidth = io::kStartWrapWidth;
+    // The fields show the values in force; they are not changes of the user's.
+    const QSignalBlocker quietWidth(ui->Edit2);
+    const QSignalBlocker quietStep(ui->Edit3);
+    ui->Edit2->setText(QString::number(WrapWidth));
+    ui->Edit3->setText(QString::number(ShiftStep));
 }
 
 void TForm1::rowChanged(tab::Row row) {
@@ -292,8 +300,8 @@ void TForm1::Edit2Change() {
         ui->SpinButton1Down->setDown(false);
         ui->SpinButton1Up->setDown(false);
         dialogs_->message(this, QString::fromUtf8("Musíte zadat číslo větší než 0!"));
-        WrapWidth = 64;
-        ui->Edit2->setText(QStringLiteral("64"));
+        WrapWidth = io::kStartWrapWidth;
+        ui->Edit2->setText(QString::number(WrapWidth));
         return;
     }
     WrapWidth = width;
@@ -380,10 +388,11 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::Button41Click() {
-    const bool lock = ui->Button41->text() == QStringLiteral("Zamknout");
-    ui->Button41->setText(lock ? QStringLiteral("Odemknout") : QStringLiteral("Zamknout"));
+    // Kept apart from the caption, which a desktop may mark with "&" for a keyboard accelerator.
+    locked_ = !locked_;
+    ui->Button41->setText(locked_ ? QStringLiteral("Odemknout") : QStringLiteral("Zamknout"));
     for (tab::Row row : tab::kAlignedRows)
-        rowEdits_[tab::index(row)]->setReadOnly(lock);
+        rowEdits_[tab::index(row)]->setReadOnly(locked_);
 }
 
 void TForm1::Button38Click() {

@@ -111,6 +111,8 @@ private:
     std::string authorPlaceholder_;
     QTimer* Timer1 = nullptr;
 
+    bool locked_ = false;
+
     std::int32_t WrapWidth = 0;
     std::int32_t ShiftStep = 0;
     RunningTime runningTime_;

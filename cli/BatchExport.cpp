@@ -1,8 +1,12 @@
 #include "BatchExport.h"
 
+#include "FileAccess.h"
 #include "TabFile.h"
 #include "TextOutput.h"
 
+#include <QFile>
+
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -17,15 +21,16 @@ namespace batch {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Použití: strunomat-txt [-w ŠÍŘKA] SOUBOR.tab...\n"
-    "Zapíše textový výstup každé tabulatury vedle ní jako SOUBOR.txt.\n"
-    "Soubor \"-\" se čte ze standardního vstupu a výstup jde na standardní výstup.\n"
-    "\n"
-    "  -w ŠÍŘKA    počet znaků v jednom řádku výstupu (výchozí 64)\n"
-    "  -h, --help  vypíše tuto nápovědu\n";
-
-constexpr std::int32_t kDefaultWidth = 64;
+std::string usage() {
+    return "Použití: strunomat-txt [-w ŠÍŘKA] SOUBOR.tab...\n"
+           "Zapíše textový výstup každé tabulatury vedle ní jako SOUBOR.txt.\n"
+           "Soubor \"-\" se čte ze standardního vstupu a výstup jde na standardní výstup.\n"
+           "\n"
+           "  -w ŠÍŘKA    počet znaků v jednom řádku výstupu (výchozí " +
+           std::to_string(io::kStartWrapWidth) +
+           ")\n"
+           "  -h, --help  vypíše tuto nápovědu\n";
+}
 
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -45,32 +50,11 @@ std::string readFile(const std::string& name) {
     return bytes;
 }
 
-// Written beside the final name and renamed over it only when complete, so a failure never
-// leaves a half-written file where a good one stood.
+// Atomic: a failure never leaves a half-written file where a good one stood, nor touches any
+// other file beside it.
 void writeFile(const std::filesystem::path& name, const std::string& bytes) {
-    std::filesystem::path temporary = name;
-    temporary += ".part";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file)
-            throw Failure("nelze zapsat " + name.string() + ": " + reason());
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.flush();
-        if (!file) {
-            const std::string why = reason();
-            file.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw Failure("nelze zapsat " + name.string() + ": " + why);
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, name, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw Failure("nelze zapsat " + name.string() + ": " + error.message());
-    }
+    file_access::writeWholeFile(QFile::decodeName(QByteArray::fromStdString(name.string())),
+                                bytes);
 }
 
 std::filesystem::path outputName(const std::string& input) {
@@ -91,12 +75,12 @@ bool parseWidth(const std::string& text, std::int32_t& width) {
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
         std::ostream& err) {
-    std::int32_t width = kDefaultWidth;
+    std::int32_t width = io::kStartWrapWidth;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            out << kUsage;
+            out << usage();
             return 0;
         }
         if (arg == "-w") {
@@ -110,7 +94,12 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         }
     }
     if (files.empty()) {
-        err << kUsage;
+        err << usage();
+        return 2;
+    }
+    // Standard input can be read only once; a second "-" would quietly export nothing.
+    if (std::count(files.begin(), files.end(), "-") > 1) {
+        err << "strunomat-txt: standardní vstup (\"-\") lze zadat jen jednou\n";
         return 2;
     }
 

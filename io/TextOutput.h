@@ -9,6 +9,9 @@
 // characters, and a footer. Every line ends in CR LF.
 namespace io {
 
+// The block width when the editor starts, and the batch tool's unless told otherwise.
+inline constexpr std::int32_t kStartWrapWidth = 64;
+
 struct Footer {
     std::string program; // "Strunomat 1.01 CZ"
     std::string credit;  // author and contact

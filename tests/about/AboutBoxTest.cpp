@@ -38,7 +38,7 @@ TEST_F(AboutBoxTest, ShowsTheTextsAtFullHeightCentredOnTheScreen) {
             EXPECT_EQ(name->text(), kName);
             EXPECT_TRUE(name->font().bold());
             EXPECT_EQ(find<QLabel>(dialog, "VersionLabel")->text(),
-                      QStringLiteral("Verze 1.01 CZ"));
+                      QStringLiteral("Verze ") + kVersion);
             EXPECT_EQ(find<QLabel>(dialog, "CopyrightLabel")->text(), kCopyright);
             EXPECT_EQ(find<QLabel>(dialog, "EmailLabel")->text(), kEmail);
             EXPECT_EQ(find<QLabel>(dialog, "WWWLabel")->text(), kWeb);

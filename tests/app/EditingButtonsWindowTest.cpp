@@ -1,5 +1,6 @@
 #include "WindowHarness.h"
 
+#include "BuildConfig.h"
 #include "Chords.h"
 
 #include <QCheckBox>
@@ -111,7 +112,9 @@ TEST_F(EditingButtons, LockStopsTypingInTheAlignedRowsOnly) {
     click("zapis");
     EXPECT_EQ(text("struna2"), "3-");
     click("takt");
+    EXPECT_EQ(text("struna2"), "3-|");
     click("Button39");
+    EXPECT_EQ(text("struna2"), "3-");
     click("Button38");
     EXPECT_EQ(text("struna2"), "3--");
 
@@ -148,7 +151,7 @@ TEST_F(EditingButtons, ClearAllEmptiesTheDocumentAndResetsTheView) {
     EXPECT_TRUE(find<QCheckBox>("CheckBox1")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
     EXPECT_EQ(form->shiftStep(), 30);
-    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+    EXPECT_EQ(form->windowTitle(), build_config::kProgramCaption);
 }
 
 TEST_F(EditingButtons, CompletionAfterTypingInTheChordRow) {

@@ -1,6 +1,7 @@
 #include "WindowHarness.h"
 
 #include "BatchExport.h"
+#include "BuildConfig.h"
 #include "FileBytes.h"
 #include "TabFile.h"
 
@@ -15,6 +16,10 @@
 using tab::Row;
 
 namespace {
+
+QString caption() {
+    return QString::fromUtf8(build_config::kProgramCaption);
+}
 
 QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -59,7 +64,7 @@ TEST_F(FileMenu, SaveClearLoadRestoresAllTenTexts) {
     trigger("Nahrt1");
     EXPECT_EQ(dialogs->filters.last(), "tabulatury|*.tab");
     EXPECT_EQ(texts(), before);
-    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ  (" + path("song.tab") + ")");
+    EXPECT_EQ(form->windowTitle(), caption() + "  (" + path("song.tab") + ")");
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }
@@ -80,7 +85,7 @@ TEST_F(FileMenu, CancelledDialogsDoNothing) {
     trigger("Uloittextovvstuptxt1");
     trigger("Nahrt1");
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+    EXPECT_EQ(form->windowTitle(), caption());
     EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
 }
 
@@ -90,7 +95,7 @@ TEST_F(FileMenu, UpperCaseExtensionIsRefusedAndNothingChanges) {
     trigger("Nahrt1");
     EXPECT_EQ(dialogs->messages, QStringList{u("Musíte vybrat soubor s příponou .tab!")});
     EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
-    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+    EXPECT_EQ(form->windowTitle(), caption());
 }
 
 TEST_F(FileMenu, MissingFileIsReportedAndNothingChanges) {
@@ -101,7 +106,7 @@ TEST_F(FileMenu, MissingFileIsReportedAndNothingChanges) {
     EXPECT_TRUE(dialogs->errors[0].contains(path("missing.tab")));
     EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
     EXPECT_EQ(text("struna1"), "0-");
-    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+    EXPECT_EQ(form->windowTitle(), caption());
 }
 
 TEST_F(FileMenu, SaveThatCannotBeWrittenIsReported) {
@@ -149,7 +154,7 @@ TEST_F(FileMenu, ExportOfTheFirstWorkedExample) {
               (QStringList{"Song", "Me", "", "   A ", "", "e |  0-", "h |  2-", "g |  2-",
                            "d |  2-", "A |  0-", "E |  --", "     ", ""}));
     EXPECT_EQ(lines[13], "");
-    EXPECT_EQ(lines[14], "Strunomat 1.01 CZ");
+    EXPECT_EQ(lines[14], build_config::kProgramCaption);
     EXPECT_FALSE(QFile::exists(path("song.txt.txt")));
 }
 
@@ -162,18 +167,20 @@ TEST_F(FileMenu, WrapWidthEditing) {
     EXPECT_EQ(text("Edit2"), "64");
     EXPECT_EQ(form->wrapWidth(), 64);
 
-    paste("struna1", QString(130, '-'));
-    EXPECT_EQ(text("Label30"), u("3  řádky"));
+    // 64 characters make two blocks at 64 and one at 65, so the count shows every step.
+    paste("struna1", QString(64, '-'));
+    EXPECT_EQ(text("Label30"), u("2  řádky"));
     click("SpinButton1Up");
     EXPECT_EQ(text("Edit2"), "65");
     EXPECT_EQ(form->wrapWidth(), 65);
+    EXPECT_EQ(text("Label30"), u("1  řádek"));
     retype("Edit2", "1");
-    EXPECT_EQ(text("Label30"), u("131  řádků"));
+    EXPECT_EQ(text("Label30"), u("65  řádků"));
     click("SpinButton1Down");
     EXPECT_EQ(dialogs->messages.size(), 2);
     EXPECT_EQ(form->wrapWidth(), 64);
     EXPECT_EQ(text("Edit2"), "64");
-    EXPECT_EQ(text("Label30"), u("3  řádky"));
+    EXPECT_EQ(text("Label30"), u("2  řádky"));
 }
 
 TEST_F(FileMenu, WrapWidthArrowsHoldAtTheLargestValue) {

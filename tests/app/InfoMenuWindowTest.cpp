@@ -1,6 +1,8 @@
 #include "WindowHarness.h"
 
 #include "BuildConfig.h"
+
+#include "BuildConfig.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
@@ -39,7 +41,8 @@ TEST_F(InfoMenu, AboutShowsTheProgramWithItsVersionAndSentence) {
         EXPECT_EQ(dialog->windowTitle(), "O aplikaci");
         EXPECT_EQ(dialog->height(), 320);
         EXPECT_EQ(dialog->findChild<QLabel*>("NameLabel")->text(), "Strunomat");
-        EXPECT_EQ(dialog->findChild<QLabel*>("VersionLabel")->text(), "Verze 1.01 CZ");
+        EXPECT_EQ(dialog->findChild<QLabel*>("VersionLabel")->text(),
+              QStringLiteral("Verze ") + build_config::kVersion);
         EXPECT_EQ(dialog->findChild<QPlainTextEdit*>("AdditionalMemo")->toPlainText(),
                   u("Nejnovější verzi preogramu můžete najít na mé webové stránce."));
         EXPECT_EQ(dialog->findChild<QLabel*>("WWWLabel")->text(),

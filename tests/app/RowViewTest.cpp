@@ -11,7 +11,7 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 } // namespace
 
 TEST(RowViewTest, FirstWideningComesWithTheSeventyFourthCharacter) {
-    RowView view;
+    RowView view(517);
     EXPECT_FALSE(view.grow(73));
     EXPECT_EQ(view.width(), 517);
     EXPECT_TRUE(view.grow(74));
@@ -22,7 +22,7 @@ TEST(RowViewTest, FirstWideningComesWithTheSeventyFourthCharacter) {
 }
 
 TEST(RowViewTest, OneStepPerChangeHoweverFarTheTextOutgrewTheRows) {
-    RowView view;
+    RowView view(517);
     EXPECT_FALSE(view.grow(10));
     EXPECT_TRUE(view.grow(200));
     EXPECT_EQ(view.width(), 577);
@@ -31,14 +31,14 @@ TEST(RowViewTest, OneStepPerChangeHoweverFarTheTextOutgrewTheRows) {
 }
 
 TEST(RowViewTest, ShorterTextNeverNarrows) {
-    RowView view;
+    RowView view(517);
     view.grow(100);
     view.grow(0);
     EXPECT_EQ(view.width(), 577);
 }
 
 TEST(RowViewTest, ShiftLeftOnlyNarrowsRowsWiderThanDesigned) {
-    RowView view;
+    RowView view(517);
     view.shiftLeft(50);
     EXPECT_EQ(view.width(), 517);
     view.shiftRight(23);
@@ -49,7 +49,7 @@ TEST(RowViewTest, ShiftLeftOnlyNarrowsRowsWiderThanDesigned) {
 }
 
 TEST(RowViewTest, NegativeStepsTurnTheDirectionAround) {
-    RowView view;
+    RowView view(517);
     view.shiftRight(-17);
     EXPECT_EQ(view.width(), 500);
     view.shiftRight(100);
@@ -60,7 +60,7 @@ TEST(RowViewTest, NegativeStepsTurnTheDirectionAround) {
 }
 
 TEST(RowViewTest, WidthsStayBetweenZeroAndTheLargestValue) {
-    RowView view;
+    RowView view(517);
     view.shiftRight(-1000);
     EXPECT_EQ(view.width(), 0);
     EXPECT_TRUE(view.grow(1));

@@ -1,5 +1,7 @@
 #include "WindowHarness.h"
 
+#include "BuildConfig.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -25,7 +27,7 @@ QString u(const char* utf8) {
 TEST_F(StartUp, WindowIsTheMainFormWithItsCaptionAndSize) {
     EXPECT_EQ(form->objectName(), "Form1");
     EXPECT_STREQ(form->metaObject()->className(), "TForm1");
-    EXPECT_EQ(form->windowTitle(), "Strunomat 1.01 CZ");
+    EXPECT_EQ(form->windowTitle(), build_config::kProgramCaption);
     EXPECT_EQ(form->size(), QSize(800, 580));
 }
 

@@ -1,5 +1,7 @@
 #include "TextOutput.h"
 
+#include "BuildConfig.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -93,7 +95,7 @@ TEST(TextOutputTest, BlockCountFollowsTheChordRowWhenItIsTheLongest) {
 
 TEST(TextOutputTest, BuiltFooterNamesTheProgramAndASite) {
     const io::Footer footer = io::builtFooter();
-    EXPECT_EQ(footer.program, "Strunomat 1.01 CZ");
+    EXPECT_EQ(footer.program, build_config::kProgramCaption);
     EXPECT_NE(footer.credit.find("(e-mail: "), std::string::npos);
     EXPECT_EQ(footer.web.rfind("https://", 0), 0u);
 }
