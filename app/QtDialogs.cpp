@@ -14,6 +14,13 @@ QString qtFilter(const QString& filter) {
                              : filter;
 }
 
+// The program's boxes hold their Czech text and an OK button, and no icon.
+void showBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
 } // namespace
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& filter) {
@@ -27,11 +34,11 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& filter) {
 }
 
 void QtDialogs::message(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QCoreApplication::applicationName(), text);
+    showBox(parent, text);
 }
 
 void QtDialogs::error(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
+    showBox(parent, text);
 }
 
 QUrl desktopUrl(const QString& address) {

@@ -35,6 +35,8 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     nameSeparator();
     // The design gives the rows their starting width; "Vymazat vše" brings them back to it.
     rowView_ = RowView(ui->akordy->width());
+    // A window made smaller than its content scrolls it a good stretch at a time.
+    ui->FormScroll->horizontalScrollBar()->setSingleStep(100);
 
     rowEdits_ = {ui->akordy,  ui->struna1, ui->struna2, ui->struna3,
                  ui->struna4, ui->struna5, ui->struna6, ui->slova};

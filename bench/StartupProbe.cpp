@@ -6,6 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    nameApplication();
+    if (refusedToStart())
+        return 1;
     const auto form = showMainWindow();
     QTimer::singleShot(0, &app, &QApplication::quit);
     return QApplication::exec();

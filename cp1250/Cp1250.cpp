@@ -9,6 +9,10 @@ namespace {
 constexpr const char* kName = "windows-1250";
 }
 
+bool available() {
+    return QStringDecoder(kName).isValid() && QStringEncoder(kName).isValid();
+}
+
 QString decode(std::string_view bytes) {
     QStringDecoder decoder(kName);
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));

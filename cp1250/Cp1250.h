@@ -9,6 +9,9 @@
 // boundary between the model and the widgets.
 namespace cp1250 {
 
+// Qt converts Windows-1250 only when built with ICU; without it nothing can be stored.
+bool available();
+
 QString decode(std::string_view bytes);
 std::string encode(const QString& text);
 

@@ -224,3 +224,14 @@ TEST_F(FileMenu, BatchToolWritesWhatTheExportWrites) {
     ASSERT_EQ(batch::run({"-w", "3", "-"}, in, out, err), 0);
     EXPECT_EQ(bytesOf(path("exported.txt")), out.str());
 }
+
+TEST_F(FileMenu, SpinButtonsTakeTheUpAndDownKeys) {
+    find("SpinButton1")->setFocus();
+    QTest::keyClick(find("SpinButton1"), Qt::Key_Up);
+    EXPECT_EQ(text("Edit2"), "65");
+    find("SpinButton2")->setFocus();
+    QTest::keyClick(find("SpinButton2"), Qt::Key_Down);
+    QTest::keyClick(find("SpinButton2"), Qt::Key_Down);
+    EXPECT_EQ(text("Edit3"), "48");
+    EXPECT_EQ(form->shiftStep(), 48);
+}
