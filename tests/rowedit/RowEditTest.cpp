@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -834,18 +835,23 @@ TEST_F(RowEditPainting, TheSelectionIsHighlighted) {
 }
 
 TEST_F(RowEditPainting, CharactersOfAFallbackFontStillSitInTheirColumns) {
-    // The row's font has no small j with a stroke; the one a fallback font lends is narrower
-    // than a column, yet each is drawn where its column starts.
-    const QChar lent(u'\u0249');
+    // A character the row's font lacks, lent by a fallback font in which it is narrower than a
+    // column, is still drawn where its column starts. Which character that is depends on the
+    // fonts installed, so the first such of a few rare ones is taken.
     const QFontMetricsF metrics(edit.font());
-    ASSERT_LT(metrics.horizontalAdvance(lent), metrics.horizontalAdvance(u'0') - 1);
+    const char16_t candidates[] = {u'\u0249', u'\u2170', u'\u1D09', u'\u02E1'};
+    const auto narrow = std::find_if(std::begin(candidates), std::end(candidates), [&](char16_t c) {
+        return metrics.horizontalAdvance(QChar(c)) < metrics.horizontalAdvance(u'0') - 1;
+    });
+    ASSERT_NE(narrow, std::end(candidates)) << "no narrow fallback character among the fonts";
+    const QChar lent(*narrow);
     edit.setText(QString(5, lent) + u'W');
-    const QImage narrow = edit.grab().toImage();
+    const QImage lentShot = edit.grab().toImage();
     edit.setText("     W");
     const QImage spaced = edit.grab().toImage();
     const QRect tail = edit.characterRect(5);
-    EXPECT_TRUE(inked(narrow, base(), tail.left(), tail.right(), tail.top(), tail.bottom()));
-    EXPECT_EQ(narrow.copy(tail), spaced.copy(tail));
+    EXPECT_TRUE(inked(lentShot, base(), tail.left(), tail.right(), tail.top(), tail.bottom()));
+    EXPECT_EQ(lentShot.copy(tail), spaced.copy(tail));
 }
 
 // A proportional font, as the header fields have.
