@@ -10,7 +10,8 @@
 class QPagedPaintDevice;
 
 // The tab on paper: what the text export holds, in the same blocks, with the title large and
-// "strana N z M" under every page. Needs a QGuiApplication for the fonts.
+// "strana N z M" under every page. The document and the footer are Windows-1250 bytes, as the
+// text export takes them. Needs a QGuiApplication for the fonts.
 namespace print {
 
 // Lays out and paints the whole tab on a device that has not been painted on yet (a QPrinter
