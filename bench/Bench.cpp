@@ -1,5 +1,6 @@
 // Times the editor's actions on long tabs through the real window (offscreen), beside the same
 // work done by the model and io/ alone, and the editor's start-up beside a minimal Qt program.
+#include "LongTab.h"
 #include "Measure.h"
 #include "ScriptedDialogs.h"
 #include "Unit1.h"
@@ -41,21 +42,6 @@ struct Result {
     double aloneMs;
     std::optional<double> goalMs;
 };
-
-// A tab of `columns` aligned columns: an "A" chord every four columns, lyrics under half of it.
-io::TabDocument longTab(int columns) {
-    io::TabDocument doc;
-    doc.title = "Bench";
-    doc.author = "Strunomat";
-    const char* pattern[] = {"A   ", "0---", "2---", "2---", "2---", "0---", "----"};
-    for (std::size_t r = 0; r < 7; ++r)
-        for (int c = 0; c < columns; c += 4)
-            doc.rows[r] += pattern[r];
-    for (auto& row : doc.rows)
-        row.resize(static_cast<std::size_t>(columns), '-');
-    doc.rows[7] = std::string(static_cast<std::size_t>(columns / 2), 'l');
-    return doc;
-}
 
 tab::Document modelOf(const io::TabDocument& file) {
     tab::Document doc;

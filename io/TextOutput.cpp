@@ -3,7 +3,6 @@
 #include "BuildConfig.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
 namespace io {
@@ -12,18 +11,8 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// The chord prefix is two characters shorter than the others, as the output always had it:
-// a chord stands two columns left of the column it was written for.
-constexpr std::array<std::string_view, 8> kPrefixes{"   ",   "e |  ", "h |  ", "g |  ",
-                                                    "d |  ", "A |  ", "E |  ", "     "};
-
 std::size_t widthOf(std::int32_t wrapWidth) {
     return static_cast<std::size_t>(std::max<std::int32_t>(wrapWidth, 1));
-}
-
-std::string_view piece(const std::string& row, std::size_t block, std::size_t width) {
-    const std::size_t start = block * width;
-    return start >= row.size() ? std::string_view{} : std::string_view(row).substr(start, width);
 }
 
 } // namespace
@@ -44,6 +33,14 @@ std::size_t blockCount(const TabDocument& doc, std::int32_t wrapWidth) {
     return std::max(byChords, byLongest);
 }
 
+std::string_view blockPiece(const std::string& row, std::size_t block, std::int32_t wrapWidth) {
+    const std::size_t width = widthOf(wrapWidth);
+    // Compared by division first, so a block far past the row cannot overflow its start.
+    if (block > row.size() / width)
+        return {};
+    return std::string_view(row).substr(block * width, width);
+}
+
 std::string renderTextOutput(const TabDocument& doc, std::int32_t wrapWidth, const Footer& footer) {
     std::string out;
     const auto line = [&out](std::string_view a, std::string_view b = {}) {
@@ -55,13 +52,12 @@ std::string renderTextOutput(const TabDocument& doc, std::int32_t wrapWidth, con
     line(doc.author);
     line({});
 
-    const std::size_t width = widthOf(wrapWidth);
     const std::size_t blocks = blockCount(doc, wrapWidth);
     for (std::size_t k = 0; k < blocks; ++k) {
-        line(kPrefixes[0], piece(doc.rows[0], k, width));
+        line(kRowPrefixes[0], blockPiece(doc.rows[0], k, wrapWidth));
         line({});
         for (std::size_t r = 1; r < doc.rows.size(); ++r)
-            line(kPrefixes[r], piece(doc.rows[r], k, width));
+            line(kRowPrefixes[r], blockPiece(doc.rows[r], k, wrapWidth));
         line({});
     }
 

@@ -2,8 +2,10 @@
 
 #include "TabDocument.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The plain-text export: title, author, the rows cut into labelled blocks of `wrapWidth`
 // characters, and a footer. Every line ends in CR LF.
@@ -24,6 +26,16 @@ Footer builtFooter();
 // As many blocks as the chord row gives (its length div the width, plus one), and more when
 // another row is longer, so no text is lost. A width below 1 counts as 1.
 std::size_t blockCount(const TabDocument& doc, std::int32_t wrapWidth);
+
+// What block `block` shows of a row: `wrapWidth` characters from the block's start, fewer at
+// the row's end, none past it. A width below 1 counts as 1.
+std::string_view blockPiece(const std::string& row, std::size_t block, std::int32_t wrapWidth);
+
+// What stands before each row's piece: the strings' labels, blanks before chords and lyrics.
+// The chord prefix is two characters shorter than the others, as the output always had it: a
+// chord stands two columns left of the column it was written for.
+inline constexpr std::array<std::string_view, 8> kRowPrefixes{"   ",   "e |  ", "h |  ", "g |  ",
+                                                              "d |  ", "A |  ", "E |  ", "     "};
 
 std::string renderTextOutput(const TabDocument& doc, std::int32_t wrapWidth, const Footer& footer);
 
