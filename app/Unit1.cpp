@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "BuildConfig.h"
+#include "BuiltFooter.h"
 #include "Chords.h"
 #include "ColumnWriter.h"
 #include "Cp1250.h"
@@ -350,7 +351,7 @@ void TForm1::Uloittextovvstuptxt1Click() {
         return;
     file_access::writeWholeFile(
         file_access::withExtension(chosen, QStringLiteral(".txt")),
-        io::renderTextOutput(toTabDocument(doc_), WrapWidth, io::builtFooter()));
+        io::renderTextOutput(toTabDocument(doc_), WrapWidth, cp1250::builtFooter()));
 }
 
 void TForm1::Button40Click() {

@@ -3,6 +3,7 @@
 #include "LongTab.h"
 #include "Measure.h"
 
+#include "BuiltFooter.h"
 #include "PrintTab.h"
 
 #include <QByteArray>
@@ -43,7 +44,7 @@ int pagesOf(const QByteArray& pdf) {
 
 PrintFigures measurePrint(int columns, std::int32_t wrapWidth) {
     const io::TabDocument doc = longTab(columns);
-    const io::Footer footer = io::builtFooter();
+    const io::Footer footer = cp1250::builtFooter();
     QByteArray pdf;
     const double ms = medianMs(kRepeats, [&] { pdf = print::pdfOf(doc, wrapWidth, footer); });
 

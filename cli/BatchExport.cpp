@@ -1,5 +1,6 @@
 #include "BatchExport.h"
 
+#include "BuiltFooter.h"
 #include "FileAccess.h"
 #include "TabFile.h"
 #include "TextOutput.h"
@@ -103,7 +104,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         return 2;
     }
 
-    const io::Footer footer = io::builtFooter();
+    const io::Footer footer = cp1250::builtFooter();
     int status = 0;
     for (const std::string& name : files) {
         try {

@@ -1,7 +1,5 @@
 #include "TextOutput.h"
 
-#include "BuildConfig.h"
-
 #include <algorithm>
 #include <string_view>
 
@@ -16,12 +14,6 @@ std::size_t widthOf(std::int32_t wrapWidth) {
 }
 
 } // namespace
-
-Footer builtFooter() {
-    return {build_config::kProgramCaption,
-            std::string(build_config::kAuthor) + " (e-mail: " + build_config::kEmail + ")",
-            build_config::kHomePage};
-}
 
 std::size_t blockCount(const TabDocument& doc, std::int32_t wrapWidth) {
     const std::size_t width = widthOf(wrapWidth);

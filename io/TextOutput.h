@@ -20,9 +20,6 @@ struct Footer {
     std::string web;     // the home page, with its scheme
 };
 
-// The footer this build was configured with.
-Footer builtFooter();
-
 // As many blocks as the chord row gives (its length div the width, plus one), and more when
 // another row is longer, so no text is lost. A width below 1 counts as 1.
 std::size_t blockCount(const TabDocument& doc, std::int32_t wrapWidth);

@@ -1,5 +1,6 @@
 #include "BatchExport.h"
 
+#include "BuiltFooter.h"
 #include "TabFile.h"
 #include "TextOutput.h"
 
@@ -64,8 +65,8 @@ TEST_F(BatchExport, WritesTheTextOutputBesideEachFileAndNothingElse) {
     // A file of the user's that happens to bear a name the writing might use for itself.
     writeBytes(path("one.txt.part"), "keep me");
     EXPECT_EQ(run({path("one.tab"), path("two.tab")}), 0);
-    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 64, io::builtFooter()));
-    EXPECT_EQ(readBytes(path("two.txt")), io::renderTextOutput(song("Two"), 64, io::builtFooter()));
+    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 64, cp1250::builtFooter()));
+    EXPECT_EQ(readBytes(path("two.txt")), io::renderTextOutput(song("Two"), 64, cp1250::builtFooter()));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(readBytes(path("one.txt.part")), "keep me");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 5);
@@ -74,7 +75,7 @@ TEST_F(BatchExport, WritesTheTextOutputBesideEachFileAndNothingElse) {
 TEST_F(BatchExport, WidthOption) {
     writeBytes(path("one.tab"), io::writeTabFile(song("One")));
     EXPECT_EQ(run({"-w", "2", path("one.tab")}), 0);
-    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 2, io::builtFooter()));
+    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 2, cp1250::builtFooter()));
     for (const char* width : {"0", "-3", "x", "12x"})
         EXPECT_EQ(run({"-w", width, path("one.tab")}), 2) << width;
     EXPECT_EQ(run({path("one.tab"), "-w"}), 2);
@@ -89,12 +90,12 @@ TEST_F(BatchExport, FailuresAreReportedAndTheOtherFilesStillWritten) {
     EXPECT_NE(err.str().find(path("blocked.txt")), std::string::npos);
     EXPECT_TRUE(fs::is_directory(path("blocked.txt")));
     EXPECT_EQ(readBytes(path("good.txt")),
-              io::renderTextOutput(song("Good"), 64, io::builtFooter()));
+              io::renderTextOutput(song("Good"), 64, cp1250::builtFooter()));
 }
 
 TEST_F(BatchExport, DashReadsStandardInputOnceAndWritesStandardOutput) {
     EXPECT_EQ(run({"-w", "3", "-"}, io::writeTabFile(song("Piped"))), 0);
-    EXPECT_EQ(out.str(), io::renderTextOutput(song("Piped"), 3, io::builtFooter()));
+    EXPECT_EQ(out.str(), io::renderTextOutput(song("Piped"), 3, cp1250::builtFooter()));
     EXPECT_EQ(run({"-", "-"}, io::writeTabFile(song("Piped"))), 2);
     EXPECT_EQ(out.str(), "");
     EXPECT_NE(err.str().find("jen jednou"), std::string::npos);

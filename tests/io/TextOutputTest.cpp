@@ -1,7 +1,5 @@
 #include "TextOutput.h"
 
-#include "BuildConfig.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -91,11 +89,4 @@ TEST(TextOutputTest, BlockCountFollowsTheChordRowWhenItIsTheLongest) {
     EXPECT_EQ(io::blockCount(withRows(128, 128, 100), 64), 3u);
     EXPECT_EQ(io::blockCount(withRows(10, 10, 0), 1), 11u);
     EXPECT_EQ(io::blockCount(withRows(10, 10, 0), 0), 11u);
-}
-
-TEST(TextOutputTest, BuiltFooterNamesTheProgramAndASite) {
-    const io::Footer footer = io::builtFooter();
-    EXPECT_EQ(footer.program, build_config::kProgramCaption);
-    EXPECT_NE(footer.credit.find("(e-mail: "), std::string::npos);
-    EXPECT_EQ(footer.web.rfind("https://", 0), 0u);
 }
