@@ -35,4 +35,9 @@ void TabSheet::padToColumnEnd(Row row, char filler) {
         appendToRow(row, one);
 }
 
+void TabSheet::observe(TextObserver* observer, std::size_t first) {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        rows_[i].observe(observer, first + i);
+}
+
 } // namespace tab

@@ -39,6 +39,9 @@ public:
     // Appends the filler one byte per write until the row is columnEnd() long; never shortens.
     void padToColumnEnd(Row row, char filler);
 
+    // Every change of a row is told to `observer`, row i under the number `first` + i.
+    void observe(TextObserver* observer, std::size_t first);
+
 private:
     std::array<TextField, kRowCount> rows_;
     std::int32_t columnEnd_ = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TextObserver.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,9 +25,19 @@ public:
 
     bool set(std::string_view text) { return write(0, text); }
 
+    // From now on every change is told to `observer` (none if null) under `number`.
+    void observe(TextObserver* observer, std::size_t number) {
+        observer_ = observer;
+        number_ = number;
+    }
+
 private:
+    void replace(std::size_t at, std::string_view removed, std::string_view inserted);
+
     std::string text_;
     std::uint64_t revision_ = 0;
+    TextObserver* observer_ = nullptr;
+    std::size_t number_ = 0;
 };
 
 } // namespace tab
