@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "Chords.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -122,6 +123,15 @@ TEST_F(EditingButtons, LockStopsTypingInTheAlignedRowsOnly) {
     EXPECT_EQ(text("Button41"), "Zamknout");
     type("struna1", "7");
     EXPECT_EQ(text("struna1"), "---7");
+}
+
+TEST_F(EditingButtons, TheLockDoesNotReadItsCaption) {
+    // Some desktops give button captions a keyboard accelerator.
+    find<QAbstractButton>("Button41")->setText("&Zamknout");
+    click("Button41");
+    type("struna1", "1");
+    EXPECT_EQ(text("struna1"), "");
+    EXPECT_EQ(text("Button41"), "Odemknout");
 }
 
 TEST_F(EditingButtons, ClearAllEmptiesTheDocumentAndResetsTheView) {
