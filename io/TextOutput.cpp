@@ -3,7 +3,6 @@
 #include "BuildConfig.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
 namespace io {
@@ -11,11 +10,6 @@ namespace io {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-// The chord prefix is two characters shorter than the others, as the output always had it:
-// a chord stands two columns left of the column it was written for.
-constexpr std::array<std::string_view, 8> kPrefixes{"   ",   "e |  ", "h |  ", "g |  ",
-                                                    "d |  ", "A |  ", "E |  ", "     "};
 
 std::size_t widthOf(std::int32_t wrapWidth) {
     return static_cast<std::size_t>(std::max<std::int32_t>(wrapWidth, 1));
@@ -58,10 +52,10 @@ std::string renderTextOutput(const TabDocument& doc, std::int32_t wrapWidth, con
     const std::size_t width = widthOf(wrapWidth);
     const std::size_t blocks = blockCount(doc, wrapWidth);
     for (std::size_t k = 0; k < blocks; ++k) {
-        line(kPrefixes[0], piece(doc.rows[0], k, width));
+        line(kRowPrefixes[0], piece(doc.rows[0], k, width));
         line({});
         for (std::size_t r = 1; r < doc.rows.size(); ++r)
-            line(kPrefixes[r], piece(doc.rows[r], k, width));
+            line(kRowPrefixes[r], piece(doc.rows[r], k, width));
         line({});
     }
 

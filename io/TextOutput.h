@@ -2,12 +2,20 @@
 
 #include "TabDocument.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The plain-text export: title, author, the rows cut into labelled blocks of `wrapWidth`
 // characters, and a footer. Every line ends in CR LF.
 namespace io {
+
+// What stands before each row's piece in a block, in sheet order. The chord prefix is two
+// characters shorter than the others, as the output always had it: a chord stands two columns
+// left of the column it was written for.
+inline constexpr std::array<std::string_view, 8> kRowPrefixes{"   ",   "e |  ", "h |  ", "g |  ",
+                                                              "d |  ", "A |  ", "E |  ", "     "};
 
 struct Footer {
     std::string program; // "Strunomat 1.01 CZ"
