@@ -1,10 +1,12 @@
 #include "TextImport.h"
 
+#include "TabBlocks.h"
 #include "TextLines.h"
 #include "TextOutputReader.h"
 #include "TextTabReader.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace io {
 
@@ -13,12 +15,15 @@ namespace {
 constexpr std::size_t kRecordLines = 9;
 
 // Nine line breaks, each after a ";", as every tab file the program writes starts.
-bool startsWithRecords(std::string_view bytes, const std::vector<std::string_view>& lines) {
-    const bool ninthLineEnds =
-        lines.size() > kRecordLines ||
-        (lines.size() == kRecordLines && (bytes.ends_with('\n') || bytes.ends_with('\r')));
-    return ninthLineEnds && std::all_of(lines.begin(), lines.begin() + kRecordLines,
-                                        [](std::string_view line) { return line.ends_with(';'); });
+bool startsWithRecords(std::string_view bytes) {
+    LineReader lines(bytes);
+    for (std::size_t n = 0; n < kRecordLines; ++n) {
+        const std::optional<std::string_view> line = lines.next();
+        if (!line || !line->ends_with(';'))
+            return false;
+    }
+    // The ninth line ended in a break if another line follows or the bytes end in one.
+    return lines.next() || bytes.ends_with('\n') || bytes.ends_with('\r');
 }
 
 } // namespace
@@ -36,8 +41,7 @@ std::optional<TabDocument> importText(std::string_view bytes) {
 }
 
 bool isTextTabFile(std::string_view bytes) {
-    const std::vector<std::string_view> lines = splitLines(bytes);
-    return !startsWithRecords(bytes, lines) && !findBlocks(lines).empty();
+    return !startsWithRecords(bytes) && TabBlockFinder(bytes).next().has_value();
 }
 
 } // namespace io

@@ -3,8 +3,6 @@
 #include "TextLines.h"
 #include "TextOutput.h"
 
-#include <span>
-
 namespace io {
 
 namespace {
@@ -19,7 +17,10 @@ constexpr std::size_t kBlockLines = 10;
 constexpr std::array<std::size_t, 8> kRowLines{0, 2, 3, 4, 5, 6, 7, 8};
 
 // Appends the block's pieces to the rows; false when the block is not laid out as ours.
-bool readBlock(std::span<const std::string_view> block, TabDocument& doc) {
+bool readBlock(LineReader& lines, TabDocument& doc) {
+    std::array<std::string_view, kBlockLines> block;
+    for (std::string_view& line : block)
+        line = *lines.next();
     if (!block[1].empty() || !block[9].empty())
         return false;
     for (std::size_t r = 0; r < doc.rows.size(); ++r) {
@@ -31,23 +32,33 @@ bool readBlock(std::span<const std::string_view> block, TabDocument& doc) {
     return true;
 }
 
+std::size_t lineCount(std::string_view bytes) {
+    std::size_t count = 0;
+    for (LineReader lines(bytes); lines.next();)
+        ++count;
+    return count;
+}
+
 } // namespace
 
 std::optional<TabDocument> readTextOutput(std::string_view bytes) {
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    // Counted first, so that a foreign text of any length is turned down before it is read.
+    const std::size_t count = lineCount(bytes);
     const std::size_t frame = kHeadLines + kTailLines;
-    if (lines.size() < frame + kBlockLines || (lines.size() - frame) % kBlockLines != 0)
-        return std::nullopt;
-    if (!lines[kHeadLines - 1].empty() || !lines[lines.size() - kTailLines].empty())
+    if (count < frame + kBlockLines || (count - frame) % kBlockLines != 0)
         return std::nullopt;
 
+    LineReader lines(bytes);
     TabDocument doc;
-    doc.title = lines[0];
-    doc.author = lines[1];
-    const std::span<const std::string_view> blocks(lines.data() + kHeadLines, lines.size() - frame);
-    for (std::size_t at = 0; at < blocks.size(); at += kBlockLines)
-        if (!readBlock(blocks.subspan(at, kBlockLines), doc))
+    doc.title = *lines.next();
+    doc.author = *lines.next();
+    if (!lines.next()->empty())
+        return std::nullopt;
+    for (std::size_t k = 0; k < (count - frame) / kBlockLines; ++k)
+        if (!readBlock(lines, doc))
             return std::nullopt;
+    if (!lines.next()->empty())
+        return std::nullopt;
     return doc;
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Guitar tabs as people type them in plain text: blocks of six string lines, high e first, with
 // chords on the line above, and titles, headings and notes around them.
@@ -16,9 +14,6 @@ struct TextTab {
     // The chord row, then the strings e h g d A E; all of one length.
     std::array<std::string, 7> aligned;
 };
-
-// The first line of each block among `lines`, top down; blocks never share a line.
-std::vector<std::size_t> findBlocks(const std::vector<std::string_view>& lines);
 
 // Every block of the text, one after another, each brought to its longest row ("-" on the
 // strings, " " on the chords); the title is the first non-blank line above the first block

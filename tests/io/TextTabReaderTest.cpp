@@ -152,8 +152,12 @@ TEST(TextTabReaderTest, ChordsKeepTheirTabColumnAndMoveRightOnlyToStayApart) {
         {"Am C", 2, "Am C"},                // left of the tab: onto its first column, C after it
         {"Am  G", 2, "Am G"},               // G would touch Am
         {"Verse 1:  G7", 4, "Verse 1: G7"}, // nothing dropped
-        {"    ", 0, ""},
+        {"\tC", 2, "      C"},              // a tab stops at column 8
+        {"  \t ", 0, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(io::placeChords(c.line, c.firstColumn), c.row) << c.line;
+    for (const Case& c : cases) {
+        std::string row = "Em ";
+        io::appendChords(row, c.line, c.firstColumn);
+        EXPECT_EQ(row, "Em " + std::string(c.row)) << c.line;
+    }
 }
