@@ -1,12 +1,12 @@
 #include "StringLine.h"
 
+#include "TextLines.h"
+
 #include <array>
 
 namespace io {
 
 namespace {
-
-constexpr std::string_view kSpaces = " \t";
 
 // The names each string goes by, in English and Czech note names.
 constexpr std::array<std::string_view, kStringCount> kNames{"eE", "BHh", "Gg", "Dd", "Aa", "Ee"};
@@ -18,11 +18,12 @@ bool isDigit(char c) {
 } // namespace
 
 std::optional<std::size_t> stringContentStart(std::string_view line, std::size_t string) {
-    const std::size_t name = line.find_first_not_of(kSpaces);
-    if (name == std::string_view::npos || string >= kStringCount ||
-        kNames[string].find(line[name]) == std::string_view::npos)
+    if (string >= kStringCount)
         return std::nullopt;
-    const std::size_t next = line.find_first_not_of(kSpaces, name + 1);
+    const std::size_t name = line.find_first_not_of(kBlanks);
+    if (name == std::string_view::npos || kNames[string].find(line[name]) == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t next = line.find_first_not_of(kBlanks, name + 1);
     if (next == std::string_view::npos)
         return std::nullopt;
     const char c = line[next];

@@ -51,7 +51,11 @@ void appendExpanded(std::string& out, std::string_view text, std::size_t column)
 }
 
 bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+    return line.find_first_not_of(kBlanks) == std::string_view::npos;
+}
+
+std::string_view withoutTrailingBlanks(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(kBlanks) + 1);
 }
 
 } // namespace io

@@ -29,7 +29,12 @@ std::size_t columnAfter(std::string_view text, std::size_t column);
 // Appends `text`, which starts at `column`, with each tab replaced by the spaces up to its stop.
 void appendExpanded(std::string& out, std::string_view text, std::size_t column);
 
-// Only spaces and tabs, or nothing.
+// What separates words, chords and labels on a line.
+inline constexpr std::string_view kBlanks = " \t";
+
+// Only blanks, or nothing.
 bool isBlank(std::string_view line);
+
+std::string_view withoutTrailingBlanks(std::string_view text);
 
 } // namespace io

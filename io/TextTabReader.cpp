@@ -10,12 +10,6 @@ namespace io {
 
 namespace {
 
-constexpr std::string_view kSpaces = " \t";
-
-std::string_view withoutTrailingSpaces(std::string_view text) {
-    return text.substr(0, text.find_last_not_of(kSpaces) + 1);
-}
-
 // The first non-blank line of the first `end` lines, trimmed, its inner tabs expanded.
 std::string titleAmong(std::string_view bytes, std::size_t end) {
     LineReader lines(bytes);
@@ -23,9 +17,9 @@ std::string titleAmong(std::string_view bytes, std::size_t end) {
         const std::string_view line = *lines.next();
         if (isBlank(line))
             continue;
-        const std::size_t start = line.find_first_not_of(kSpaces);
+        const std::size_t start = line.find_first_not_of(kBlanks);
         std::string title;
-        appendExpanded(title, withoutTrailingSpaces(line.substr(start)),
+        appendExpanded(title, withoutTrailingBlanks(line.substr(start)),
                        columnAfter(line.substr(0, start), 0));
         return title;
     }
@@ -41,7 +35,7 @@ void appendBlock(TextTab& tab, const TabBlock& block) {
         const std::size_t column = columnAfter(line.substr(0, start), 0);
         if (s == 0)
             firstColumn = column;
-        appendExpanded(tab.aligned[s + 1], withoutTrailingSpaces(line.substr(start)), column);
+        appendExpanded(tab.aligned[s + 1], withoutTrailingBlanks(line.substr(start)), column);
     }
     if (block.chordLine)
         appendChords(tab.aligned[0], *block.chordLine, firstColumn);
