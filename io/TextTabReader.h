@@ -13,6 +13,8 @@ struct TextTab {
     std::string title; // empty when the text has none
     // The chord row, then the strings e h g d A E; all of one length.
     std::array<std::string, 7> aligned;
+
+    bool operator==(const TextTab&) const = default;
 };
 
 // Every block of the text, one after another, each brought to its longest row ("-" on the

@@ -44,11 +44,6 @@ const std::string kSong = "\r\n"
                           "    A|-2-\r\n"
                           "    E|-0-\r\n";
 
-std::array<std::string, 7> rowsOf(std::string_view text) {
-    const std::optional<TextTab> tab = io::readTextTab(text);
-    return tab ? tab->aligned : std::array<std::string, 7>{};
-}
-
 } // namespace
 
 TEST(TextTabReaderTest, BlocksFollowOneAnotherEachBroughtToItsLongestRow) {
@@ -56,44 +51,33 @@ TEST(TextTabReaderTest, BlocksFollowOneAnotherEachBroughtToItsLongestRow) {
     ASSERT_TRUE(tab);
     EXPECT_EQ(tab->title, "P\xed"
                           "se\xf2 o koni");
+    // Blocks of 22, 14 and 3 columns.
+    // clang-format off
     const std::array<std::string, 7> expected{
-        " Am        C          "
-        "G            D"
-        "Em ",
-        "-----0-----|-----0---|"
-        "-3---3-|-2----"
-        "-0-",
-        "---1---1---|---1---1-|"
-        "-0---0-|-3----"
-        "-0-",
-        "-2-------2-|-0-------|"
-        "-0---0-|-2----"
-        "-0-",
-        "-----------|---------|"
-        "-0---0-|-0----"
-        "-2-",
-        "-0---------|-3-------|"
-        "-2---2-|------"
-        "-2-",
-        "-----------|---------|"
-        "-3---3-|------"
-        "-0-",
+        " Am        C          " "G            D" "Em ",
+        "-----0-----|-----0---|" "-3---3-|-2----" "-0-",
+        "---1---1---|---1---1-|" "-0---0-|-3----" "-0-",
+        "-2-------2-|-0-------|" "-0---0-|-2----" "-0-",
+        "-----------|---------|" "-0---0-|-0----" "-2-",
+        "-0---------|-3-------|" "-2---2-|------" "-2-",
+        "-----------|---------|" "-3---3-|------" "-0-",
     };
+    // clang-format on
     EXPECT_EQ(tab->aligned, expected);
 }
 
 TEST(TextTabReaderTest, LabelsMayUseColonsParenthesesSpacesOrNothing) {
-    const auto rows = rowsOf("e:-0-\n"
-                             "H )-1-\n"
-                             "g 2--\n"
-                             "d|-2-\n"
-                             "a  :-0-\n"
-                             "E--0\n");
-    EXPECT_EQ(rows[1], "-0-");
-    EXPECT_EQ(rows[2], "-1-");
-    EXPECT_EQ(rows[3], "2--");
-    EXPECT_EQ(rows[5], "-0-");
-    EXPECT_EQ(rows[6], "--0");
+    const std::optional<TextTab> tab = io::readTextTab("  Am\n"
+                                                       "e:-0-\n"
+                                                       "H )-1-\n"
+                                                       "g 2--\n"
+                                                       "d|-2-\n"
+                                                       "a  :-0-\n"
+                                                       "E--0\n");
+    ASSERT_TRUE(tab);
+    EXPECT_EQ(tab->title, "") << "the only line above is the chord line";
+    const std::array<std::string, 7> expected{"Am ", "-0-", "-1-", "2--", "-2-", "-0-", "--0"};
+    EXPECT_EQ(tab->aligned, expected);
 }
 
 TEST(TextTabReaderTest, BlocksStraightAfterOneAnotherHaveNoChordsFromTheBlockAbove) {
@@ -112,33 +96,29 @@ TEST(TextTabReaderTest, ProseAndIncompleteBlocksAreNoTab) {
 }
 
 TEST(TextTabReaderTest, AnyLineEndReadsAlike) {
-    const std::string lf = "Song\n\n  C\ne|-0-\nB|-1-\nG|-0-\nD|-2-\nA|-3-\nE|---";
-    std::string cr = lf;
-    std::replace(cr.begin(), cr.end(), '\n', '\r');
-    std::string crLf;
-    for (const char c : lf)
-        crLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    const std::optional<TextTab> tab = io::readTextTab(lf);
-    ASSERT_TRUE(tab);
-    EXPECT_EQ(tab->title, "Song");
-    EXPECT_EQ(tab->aligned[0], "C  ");
-    EXPECT_EQ(io::readTextTab(cr)->aligned, tab->aligned);
-    EXPECT_EQ(io::readTextTab(crLf)->aligned, tab->aligned);
+    for (const std::string_view end : {"\n", "\r"}) {
+        std::string text = kSong;
+        for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; ++at)
+            text.replace(at, 2, end);
+        EXPECT_EQ(io::readTextTab(text), io::readTextTab(kSong));
+    }
 }
 
 TEST(TextTabReaderTest, TabsStopEveryEightColumns) {
-    const auto rows = rowsOf("\tTitle\t\n"
-                             "\n"
-                             "\t  C\tG\n"
-                             "\te|-0-\t3\n"
-                             "B|\t-1-\n"
-                             "G|-0-\n"
-                             "D|-2-\n"
-                             "A|-3-\n"
-                             "E|---\n");
-    EXPECT_EQ(rows[0], "C     G  ");
-    EXPECT_EQ(rows[1], "-0-   3--");
-    EXPECT_EQ(rows[2], "      -1-");
+    const std::optional<TextTab> tab = io::readTextTab("\tTitle\t\n"
+                                                       "\n"
+                                                       "\t  C\tG\n"
+                                                       "\te|-0-\t3\n"
+                                                       "B|\t-1-\n"
+                                                       "G|-0-\n"
+                                                       "D|-2-\n"
+                                                       "A|-3-\n"
+                                                       "E|---\n");
+    ASSERT_TRUE(tab);
+    EXPECT_EQ(tab->title, "Title");
+    EXPECT_EQ(tab->aligned[0], "C     G  ");
+    EXPECT_EQ(tab->aligned[1], "-0-   3--");
+    EXPECT_EQ(tab->aligned[2], "      -1-");
 }
 
 TEST(TextTabReaderTest, ChordsKeepTheirTabColumnAndMoveRightOnlyToStayApart) {
