@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc)
 # Seconds each fuzz target runs: briefly within make test, longer with make fuzz.
 FUZZ_SECONDS ?= 120
 FUZZ_SMOKE_SECONDS ?= 15
-FUZZ_TARGETS = TabReaderFuzz:tab TextOutputFuzz:text TextImportFuzz:import TextRoundTripFuzz:roundtrip
+FUZZ_TARGETS = TabReaderFuzz:tab TextOutputFuzz:text TextImportFuzz:import \
+    TextRoundTripFuzz:roundtrip
 FUZZ_EXECUTABLES = $(foreach pair,$(FUZZ_TARGETS),$(firstword $(subst :, ,$(pair))))
 
 .PHONY: all deps build run package test unit-test sanitize-test fuzz-build fuzz fuzz-smoke bench clean
