@@ -6,7 +6,9 @@ JOBS ?= $(shell nproc)
 # Seconds each fuzz target runs: briefly within make test, longer with make fuzz.
 FUZZ_SECONDS ?= 120
 FUZZ_SMOKE_SECONDS ?= 15
-FUZZ_TARGETS = TabReaderFuzz:tab TextOutputFuzz:text HistoryFuzz:history
+FUZZ_TARGETS = TabReaderFuzz:tab TextOutputFuzz:text TextImportFuzz:import \
+    TextRoundTripFuzz:roundtrip HistoryFuzz:history
+FUZZ_EXECUTABLES = $(foreach pair,$(FUZZ_TARGETS),$(firstword $(subst :, ,$(pair))))
 
 .PHONY: all deps build run package test unit-test sanitize-test fuzz-build fuzz fuzz-smoke bench clean
 
@@ -43,7 +45,7 @@ sanitize-test: deps
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSTRUNOMAT_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(foreach pair,$(FUZZ_TARGETS),$(firstword $(subst :, ,$(pair))))
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_EXECUTABLES)
 
 fuzz-smoke: fuzz-build
 	$(MAKE) --no-print-directory run-fuzzers SECONDS=$(FUZZ_SMOKE_SECONDS)
