@@ -8,8 +8,9 @@ namespace io {
 
 namespace {
 
-// The names each string goes by, in English and Czech note names.
-constexpr std::array<std::string_view, kStringCount> kNames{"eE", "BHh", "Gg", "Dd", "Aa", "Ee"};
+// The names each string goes by, in English and Czech note names; tabs typed all in lower case
+// name the B string "b".
+constexpr std::array<std::string_view, kStringCount> kNames{"eE", "BbHh", "Gg", "Dd", "Aa", "Ee"};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';

@@ -80,6 +80,12 @@ TEST(TextTabReaderTest, LabelsMayUseColonsParenthesesSpacesOrNothing) {
     EXPECT_EQ(tab->aligned, expected);
 }
 
+TEST(TextTabReaderTest, AllLowerCaseNamesAreABlockToo) {
+    const std::optional<TextTab> tab = io::readTextTab("e|0\nb|1\ng|0\nd|2\na|3\ne|-\n");
+    ASSERT_TRUE(tab);
+    EXPECT_EQ(tab->aligned[2], "1");
+}
+
 TEST(TextTabReaderTest, BlocksStraightAfterOneAnotherHaveNoChordsFromTheBlockAbove) {
     const std::string block = "e|0\nB|1\nG|0\nD|2\nA|3\nE|-\n";
     const std::optional<TextTab> tab = io::readTextTab(block + block);
