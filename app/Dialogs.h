@@ -10,7 +10,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // File dialogs with one "name|pattern" filter; an empty name means the user cancelled.
+    // File dialogs with "name|pattern" filters, several pairs chained with "|" as choices; an
+    // empty name means the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
 

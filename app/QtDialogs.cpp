@@ -7,17 +7,22 @@
 
 namespace {
 
-// "Tabulatury|*.tab" becomes the Qt form "Tabulatury (*.tab)".
+// "Tabulatury|*.tab" becomes the Qt form "Tabulatury (*.tab)", and further pairs further
+// choices.
 QString qtFilter(const QString& filter) {
     const auto parts = filter.split(QLatin1Char('|'));
-    return parts.size() == 2 ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')')
-                             : filter;
+    if (parts.size() % 2 != 0)
+        return filter;
+    QStringList choices;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        choices << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    return choices.join(QStringLiteral(";;"));
 }
 
 // The program's boxes hold their Czech text and an OK button, and no icon.
 void showBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 

@@ -9,24 +9,30 @@
 #include "DocumentFiles.h"
 #include "FieldValidator.h"
 #include "FileAccess.h"
+#include "Incoming.h"
 #include "IntegerText.h"
 #include "RowEdit.h"
 #include "Saturating.h"
 #include "StatusText.h"
 #include "StructuralEdits.h"
 #include "TabFile.h"
+#include "TextImport.h"
 #include "TextOutput.h"
+#include "TextTabReader.h"
 #include "ui_Unit1.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include <exception>
 #include <limits>
+#include <optional>
 
 TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), dialogs_(std::move(dialogs)),
@@ -126,6 +132,8 @@ void TForm1::wireHandlers() {
     on(ui->Uloitkeditaci1, &QAction::triggered, &TForm1::Uloitkeditaci1Click);
     on(ui->Uloittextovvstuptxt1, &QAction::triggered, &TForm1::Uloittextovvstuptxt1Click);
     on(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click);
+    on(ui->Nahrttextovtabtxt1, &QAction::triggered, &TForm1::Nahrttextovtabtxt1Click);
+    on(ui->Vloittabzeschrnky1, &QAction::triggered, &TForm1::Vloittabzeschrnky1Click);
     on(ui->Oprogramu1, &QAction::triggered, &TForm1::Oprogramu1Click);
     on(ui->Archivtabulatur1, &QAction::triggered, &TForm1::Archivtabulatur1Click);
     on(ui->Help1, &QAction::triggered, &TForm1::Help1Click);
@@ -331,18 +339,89 @@ void TForm1::Uloitkeditaci1Click() {
                                 io::writeTabFile(toTabDocument(doc_)));
 }
 
+namespace {
+
+bool isTabFileName(const QString& name) {
+    return name.endsWith(QStringLiteral(".tab"), Qt::CaseSensitive);
+}
+
+const char* const kWhatATabIs =
+    "Tab tvoří šest řádků strun pod sebou, od e po E, například „e|--0--“.";
+
+} // namespace
+
+void TForm1::openFile(const QString& name) {
+    guarded([&] {
+        if (isTabFileName(name))
+            openTabFile(name);
+        else
+            takeTextFile(name, file_access::readWholeFile(name));
+    });
+}
+
 void TForm1::Nahrt1Click() {
     const QString name = dialogs_->openFileName(this, QStringLiteral("tabulatury|*.tab"));
     if (name.isEmpty())
         return;
-    if (!name.endsWith(QStringLiteral(".tab"), Qt::CaseSensitive)) {
+    if (!isTabFileName(name)) {
         dialogs_->message(this, QString::fromUtf8("Musíte vybrat soubor s příponou .tab!"));
         return;
     }
+    openTabFile(name);
+}
+
+void TForm1::Nahrttextovtabtxt1Click() {
+    const QString name =
+        dialogs_->openFileName(this, QString::fromUtf8("Textové taby|*.txt|Všechny soubory|*"));
+    if (!name.isEmpty())
+        takeTextFile(name, file_access::readWholeFile(name));
+}
+
+void TForm1::openTabFile(const QString& name) {
     // Read and parsed whole before anything in the window changes.
-    const io::TabDocument loaded = io::readTabFile(file_access::readWholeFile(name));
+    const std::string bytes = file_access::readWholeFile(name);
+    // Many tabs shared as .tab files are plain text; any file in our own layout is not.
+    if (io::isTextTabFile(bytes))
+        takeTextFile(name, bytes);
+    else
+        takeDocument(name, io::readTabFile(bytes));
+}
+
+void TForm1::takeTextFile(const QString& name, std::string_view bytes) {
+    const cp1250::Incoming in = cp1250::fromFile(bytes);
+    const std::optional<io::TabDocument> imported = io::importText(in.bytes);
+    if (!imported) {
+        dialogs_->message(this, QString::fromUtf8("V souboru „%1“ není žádný tab. ").arg(name) +
+                                    QString::fromUtf8(kWhatATabIs));
+        return;
+    }
+    takeDocument(name, *imported);
+    tellReplaced(in.replaced);
+}
+
+void TForm1::takeDocument(const QString& name, const io::TabDocument& loaded) {
     setWindowTitle(programCaption() + QStringLiteral("  (") + name + QLatin1Char(')'));
     replaceDocument(doc_, loaded);
+}
+
+void TForm1::Vloittabzeschrnky1Click() {
+    const cp1250::Incoming in = cp1250::fromText(QGuiApplication::clipboard()->text());
+    const std::optional<io::TextTab> riff = io::readTextTab(in.bytes);
+    if (!riff) {
+        dialogs_->message(this, QString::fromUtf8("Ve schránce není žádný tab. ") +
+                                    QString::fromUtf8(kWhatATabIs));
+        return;
+    }
+    tab::appendRiff(doc_.sheet, riff->aligned);
+    tellReplaced(in.replaced);
+}
+
+void TForm1::tellReplaced(std::size_t replaced) {
+    if (replaced > 0)
+        dialogs_->message(
+            this, QString::fromUtf8("Počet znaků nahrazených otazníkem, protože je kódování "
+                                    "Windows-1250 nemá: %1.")
+                      .arg(replaced));
 }
 
 void TForm1::Uloittextovvstuptxt1Click() {

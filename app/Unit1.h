@@ -7,6 +7,7 @@
 #include "RowScale.h"
 #include "RowView.h"
 #include "RunningTime.h"
+#include "TabDocument.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace Ui {
 class TForm1;
@@ -43,6 +45,10 @@ public:
     // The one-second tick; public so the running time can be driven without waiting.
     void Timer1Timer();
 
+    // A file handed to the program at start: a ".tab" file loads as "Nahrát" does, any other is
+    // imported as a text tab. What goes wrong is shown in the error box.
+    void openFile(const QString& name);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +69,15 @@ private:
     void Button38Click();
     void Uloitkeditaci1Click();
     void Nahrt1Click();
+    void Nahrttextovtabtxt1Click();
+    void Vloittabzeschrnky1Click();
+    // Loading: a tab file in our layout or a text tab under a ".tab" name; a text file; the
+    // document either gives, with the caption naming its file.
+    void openTabFile(const QString& name);
+    void takeTextFile(const QString& name, std::string_view bytes);
+    void takeDocument(const QString& name, const io::TabDocument& loaded);
+    // One message for all the characters an import had to replace.
+    void tellReplaced(std::size_t replaced);
     void Uloittextovvstuptxt1Click();
     void Oprogramu1Click();
     void Help1Click();

@@ -9,9 +9,11 @@
 #include "Chords.h"
 #include "ColumnWriter.h"
 #include "DocumentFiles.h"
+#include "Incoming.h"
 #include "StructuralEdits.h"
 #include "TabFile.h"
 #include "BuiltFooter.h"
+#include "TextImport.h"
 #include "TextOutput.h"
 
 #include <QAbstractButton>
@@ -201,6 +203,47 @@ void benchHostile(const QDir& dir, std::vector<Result>& results) {
     }
 }
 
+// A text tab as people type it, in UTF-8 and about `size` bytes long: chords over blocks of six
+// strings, a note between them.
+std::string typedTextTab(std::size_t size) {
+    std::string text = "P\xc3\xad"
+                       "se\xc5\x88 na zkou\xc5\xa1ku\n\n";
+    const std::string block = "  Am          C           G           Em\n"
+                              "e|-0-----0---|-0-----0---|-3-----3---|-0-----0---|\n"
+                              "B|---1-----1-|---1-----1-|---0-----0-|---0-----0-|\n"
+                              "G|-----2-----|-----0-----|-----0-----|-----0-----|\n"
+                              "D|-2---------|-2---------|-0---------|-2---------|\n"
+                              "A|-0---------|-3---------|-2---------|-2---------|\n"
+                              "E|-----------|-----------|-3---------|-0---------|\n"
+                              "\n(zahr\xc3\xa1t dvakr\xc3\xa1t)\n\n";
+    while (text.size() < size)
+        text += block;
+    return text;
+}
+
+// Text files from anywhere, imported through the menu: a realistic one of 5 MB and 5 MB of
+// noise, which is refused. Either must be over within a second.
+void benchImport(const QDir& dir, std::vector<Result>& results) {
+    const std::vector<std::pair<std::string, std::string>> files{
+        {"import 5 MB text tab", typedTextTab(5 * 1024 * 1024)},
+        {"import 5 MB of random bytes", randomBytes(5 * 1024 * 1024)},
+    };
+    WindowBench w;
+    for (const auto& [action, bytes] : files) {
+        const std::string name = dir.filePath("typed.txt").toStdString();
+        writeFile(name, bytes);
+        const QString file = QString::fromStdString(name);
+        results.push_back(measure(
+            action, 0, [&] { w.trigger("Nahrttextovtabtxt1", w.dialogs_->openAnswers, file); },
+            [&] { (void)io::importText(cp1250::fromFile(readFile(name)).bytes); }, 1000.0,
+            [&] {
+                w.click("Button4");
+                settle();
+            },
+            3));
+    }
+}
+
 double startupMs(const QString& program) {
     return medianMs(kRepeats, [&] { QProcess::execute(program, {}); });
 }
@@ -218,6 +261,7 @@ int main(int argc, char** argv) {
     for (int columns : {2000, 20000, 200000})
         benchColumns(columns, QDir(dir.path()), results);
     benchHostile(QDir(dir.path()), results);
+    benchImport(QDir(dir.path()), results);
 
     const QString here = QCoreApplication::applicationDirPath();
     const double minimal = startupMs(here + "/minimal_window");

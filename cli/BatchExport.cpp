@@ -2,7 +2,9 @@
 
 #include "BuiltFooter.h"
 #include "FileAccess.h"
+#include "Incoming.h"
 #include "TabFile.h"
+#include "TextImport.h"
 #include "TextOutput.h"
 
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 
 namespace batch {
@@ -24,12 +27,16 @@ namespace {
 
 std::string usage() {
     return "Použití: strunomat-txt [-w ŠÍŘKA] SOUBOR.tab...\n"
+           "        strunomat-txt --to-tab SOUBOR.txt...\n"
            "Zapíše textový výstup každé tabulatury vedle ní jako SOUBOR.txt.\n"
+           "S volbou --to-tab naopak načte každý textový tab a zapíše ho vedle něj jako "
+           "SOUBOR.tab.\n"
            "Soubor \"-\" se čte ze standardního vstupu a výstup jde na standardní výstup.\n"
            "\n"
            "  -w ŠÍŘKA    počet znaků v jednom řádku výstupu (výchozí " +
            std::to_string(io::kStartWrapWidth) +
            ")\n"
+           "  --to-tab    převede textové taby na tabulatury\n"
            "  -h, --help  vypíše tuto nápovědu\n";
 }
 
@@ -54,17 +61,46 @@ std::string readFile(const std::string& name) {
 // Atomic: a failure never leaves a half-written file where a good one stood, nor touches any
 // other file beside it.
 void writeFile(const std::filesystem::path& name, const std::string& bytes) {
-    file_access::writeWholeFile(QFile::decodeName(QByteArray::fromStdString(name.string())),
-                                bytes);
+    file_access::writeWholeFile(QFile::decodeName(QByteArray::fromStdString(name.string())), bytes);
 }
 
-std::filesystem::path outputName(const std::string& input) {
+// The input's name with its extension changed from one to the other, or the other added.
+std::filesystem::path outputName(const std::string& input, const char* from, const char* to) {
     std::filesystem::path name(input);
-    if (name.extension() == ".tab")
+    if (name.extension() == from)
         name.replace_extension();
-    name += ".txt";
+    name += to;
     return name;
 }
+
+// A name may differ and still be the same file, through a link.
+void refuseToOverwrite(const std::string& input, const std::filesystem::path& output) {
+    std::error_code unknown;
+    if (std::filesystem::equivalent(input, output, unknown))
+        throw Failure("výstup " + output.string() + " je týž soubor jako vstup");
+}
+
+// What a file becomes: the text output of a tab file, or the tab file of a text tab.
+struct Conversion {
+    bool toTab;
+    std::int32_t width;
+    io::Footer footer;
+
+    std::string operator()(const std::string& bytes, const std::string& name,
+                           std::ostream& err) const {
+        if (!toTab)
+            return io::renderTextOutput(io::readTabFile(bytes), width, footer);
+        const cp1250::Incoming in = cp1250::fromFile(bytes);
+        const std::optional<io::TabDocument> doc = io::importText(in.bytes);
+        if (!doc)
+            throw Failure("není v něm žádný tab (šest řádků strun pod sebou, od e po E)");
+        if (in.replaced > 0)
+            err << "strunomat-txt: " << name
+                << ": počet znaků nahrazených otazníkem, protože je kódování Windows-1250 nemá: "
+                << in.replaced << '\n';
+        return io::writeTabFile(*doc);
+    }
+};
 
 bool parseWidth(const std::string& text, std::int32_t& width) {
     const char* end = text.data() + text.size();
@@ -76,7 +112,8 @@ bool parseWidth(const std::string& text, std::int32_t& width) {
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
         std::ostream& err) {
-    std::int32_t width = io::kStartWrapWidth;
+    Conversion convert{false, io::kStartWrapWidth, cp1250::builtFooter()};
+    bool widthGiven = false;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -85,14 +122,21 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             return 0;
         }
         if (arg == "-w") {
-            if (i + 1 == args.size() || !parseWidth(args[i + 1], width)) {
+            if (i + 1 == args.size() || !parseWidth(args[i + 1], convert.width)) {
                 err << "strunomat-txt: šířka musí být celé číslo větší než 0\n";
                 return 2;
             }
+            widthGiven = true;
             ++i;
+        } else if (arg == "--to-tab") {
+            convert.toTab = true;
         } else {
             files.push_back(arg);
         }
+    }
+    if (convert.toTab && widthGiven) {
+        err << "strunomat-txt: šířka patří jen k textovému výstupu, ne k --to-tab\n";
+        return 2;
     }
     if (files.empty()) {
         err << usage();
@@ -104,21 +148,22 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         return 2;
     }
 
-    const io::Footer footer = cp1250::builtFooter();
     int status = 0;
     for (const std::string& name : files) {
         try {
             if (name == "-") {
                 const std::string bytes{std::istreambuf_iterator<char>(in),
                                         std::istreambuf_iterator<char>()};
-                out << io::renderTextOutput(io::readTabFile(bytes), width, footer) << std::flush;
+                out << convert(bytes, name, err) << std::flush;
                 if (!out)
                     throw Failure("nelze zapsat na standardní výstup: " + reason());
                 continue;
             }
-            const std::string text =
-                io::renderTextOutput(io::readTabFile(readFile(name)), width, footer);
-            writeFile(outputName(name), text);
+            const std::string converted = convert(readFile(name), name, err);
+            const std::filesystem::path output =
+                convert.toTab ? outputName(name, ".txt", ".tab") : outputName(name, ".tab", ".txt");
+            refuseToOverwrite(name, output);
+            writeFile(output, converted);
         } catch (const std::exception& e) {
             err << "strunomat-txt: " << name << ": " << e.what() << '\n';
             status = 1;

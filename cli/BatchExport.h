@@ -5,7 +5,8 @@
 #include <vector>
 
 // strunomat-txt: the text output of many tab files at once, with the editor's own reader and
-// renderer, so the result is byte for byte what the editor's export writes.
+// renderer, so the result is byte for byte what the editor's export writes; or, with --to-tab,
+// the tab files of many text tabs, read as the editor's import reads them.
 namespace batch {
 
 // Runs the tool on its arguments (without the program name). Standard input and output are

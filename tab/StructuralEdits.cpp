@@ -40,4 +40,10 @@ void completeTab(TabSheet& sheet) {
         sheet.padToColumnEnd(row, '-');
 }
 
+void appendRiff(TabSheet& sheet, const std::array<std::string, 7>& aligned) {
+    completeTab(sheet);
+    for (std::size_t i = 0; i < kAlignedRows.size(); ++i)
+        sheet.appendToRow(kAlignedRows[i], aligned[i]);
+}
+
 } // namespace tab

@@ -3,6 +3,9 @@
 #include "Document.h"
 #include "TabSheet.h"
 
+#include <array>
+#include <string>
+
 namespace tab {
 
 // Appends one character to each string row; the chord row stays as it is until the next column.
@@ -18,5 +21,9 @@ void clearDocument(Document& doc);
 // "Doplnění tabulatury": pads the aligned rows to one length, one longer than the longest,
 // with spaces on the chord row and dashes on the strings.
 void completeTab(TabSheet& sheet);
+
+// A riff taken from elsewhere: its chord row and six strings, all of one length, go after the
+// end of the tab, which is first completed so the riff's columns line up with the tab's.
+void appendRiff(TabSheet& sheet, const std::array<std::string, 7>& aligned);
 
 } // namespace tab

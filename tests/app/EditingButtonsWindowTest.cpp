@@ -1,6 +1,5 @@
 #include "WindowHarness.h"
 
-#include "BuildConfig.h"
 #include "Chords.h"
 
 #include <QAbstractButton>
@@ -161,7 +160,7 @@ TEST_F(EditingButtons, ClearAllEmptiesTheDocumentAndResetsTheView) {
     EXPECT_TRUE(find<QCheckBox>("CheckBox1")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("RadioButton2")->isChecked());
     EXPECT_EQ(form->shiftStep(), 30);
-    EXPECT_EQ(form->windowTitle(), build_config::kProgramCaption);
+    EXPECT_EQ(form->windowTitle(), captionNaming());
 }
 
 TEST_F(EditingButtons, CompletionAfterTypingInTheChordRow) {

@@ -15,21 +15,6 @@
 
 using tab::Row;
 
-namespace {
-
-QString caption() {
-    return QString::fromUtf8(build_config::kProgramCaption);
-}
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-const char* const kTexts[] = {"Edit1",   "akordy",  "struna1", "struna2", "struna3",
-                              "struna4", "struna5", "struna6", "slova",   "Edit4"};
-
-} // namespace
-
 class FileMenu : public WindowHarness {
 protected:
     QTemporaryDir dir;
@@ -42,12 +27,6 @@ protected:
         click("zapis");
         click("takt");
         type("slova", u("la lá"));
-    }
-    QStringList texts() const {
-        QStringList result;
-        for (const char* name : kTexts)
-            result << text(name);
-        return result;
     }
 };
 
@@ -64,7 +43,7 @@ TEST_F(FileMenu, SaveClearLoadRestoresAllTenTexts) {
     trigger("Nahrt1");
     EXPECT_EQ(dialogs->filters.last(), "tabulatury|*.tab");
     EXPECT_EQ(texts(), before);
-    EXPECT_EQ(form->windowTitle(), caption() + "  (" + path("song.tab") + ")");
+    EXPECT_EQ(form->windowTitle(), captionNaming(path("song.tab")));
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }
@@ -85,7 +64,7 @@ TEST_F(FileMenu, CancelledDialogsDoNothing) {
     trigger("Uloittextovvstuptxt1");
     trigger("Nahrt1");
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    EXPECT_EQ(form->windowTitle(), caption());
+    EXPECT_EQ(form->windowTitle(), captionNaming());
     EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
 }
 
@@ -95,7 +74,7 @@ TEST_F(FileMenu, UpperCaseExtensionIsRefusedAndNothingChanges) {
     trigger("Nahrt1");
     EXPECT_EQ(dialogs->messages, QStringList{u("Musíte vybrat soubor s příponou .tab!")});
     EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
-    EXPECT_EQ(form->windowTitle(), caption());
+    EXPECT_EQ(form->windowTitle(), captionNaming());
 }
 
 TEST_F(FileMenu, MissingFileIsReportedAndNothingChanges) {
@@ -106,7 +85,7 @@ TEST_F(FileMenu, MissingFileIsReportedAndNothingChanges) {
     EXPECT_TRUE(dialogs->errors[0].contains(path("missing.tab")));
     EXPECT_EQ(text("Edit1"), QString(18, ' ') + u("----- Název tabulatury -----"));
     EXPECT_EQ(text("struna1"), "0-");
-    EXPECT_EQ(form->windowTitle(), caption());
+    EXPECT_EQ(form->windowTitle(), captionNaming());
 }
 
 TEST_F(FileMenu, SaveThatCannotBeWrittenIsReported) {

@@ -1,8 +1,6 @@
 #include "WindowHarness.h"
 
 #include "BuildConfig.h"
-
-#include "BuildConfig.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
@@ -15,10 +13,6 @@
 #include <functional>
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // Runs `look` on the about box once it is up, then closes it with OK.
 void whileAboutBoxIsOpen(const std::function<void(QDialog*)>& look) {
@@ -42,7 +36,7 @@ TEST_F(InfoMenu, AboutShowsTheProgramWithItsVersionAndSentence) {
         EXPECT_EQ(dialog->height(), 320);
         EXPECT_EQ(dialog->findChild<QLabel*>("NameLabel")->text(), "Strunomat");
         EXPECT_EQ(dialog->findChild<QLabel*>("VersionLabel")->text(),
-              QStringLiteral("Verze ") + build_config::kVersion);
+                  QStringLiteral("Verze ") + build_config::kVersion);
         EXPECT_EQ(dialog->findChild<QPlainTextEdit*>("AdditionalMemo")->toPlainText(),
                   u("Nejnovější verzi preogramu můžete najít na mé webové stránce."));
         EXPECT_EQ(dialog->findChild<QLabel*>("WWWLabel")->text(),

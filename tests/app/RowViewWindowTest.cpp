@@ -5,12 +5,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-namespace {
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-} // namespace
-
 class RowViewWindowTest : public WindowHarness {
 protected:
     QScrollBar* scrollBar() const { return find<QScrollArea>("ScrollBox1")->horizontalScrollBar(); }

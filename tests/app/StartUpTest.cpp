@@ -1,7 +1,5 @@
 #include "WindowHarness.h"
 
-#include "BuildConfig.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,18 +14,10 @@
 
 using StartUp = WindowHarness;
 
-namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
-
 TEST_F(StartUp, WindowIsTheMainFormWithItsCaptionAndSize) {
     EXPECT_EQ(form->objectName(), "Form1");
     EXPECT_STREQ(form->metaObject()->className(), "TForm1");
-    EXPECT_EQ(form->windowTitle(), build_config::kProgramCaption);
+    EXPECT_EQ(form->windowTitle(), captionNaming());
     EXPECT_EQ(form->size(), QSize(800, 580));
 }
 
@@ -173,13 +163,11 @@ TEST_F(StartUp, PlayButtonIsHiddenAndTheTimerRuns) {
 TEST_F(StartUp, MenuHasItsSubmenuAndSeparator) {
     auto* tabMenu = find<QMenu>("abulatura1");
     EXPECT_EQ(tabMenu->title(), "Tabulatura");
-    const auto actions = tabMenu->actions();
-    ASSERT_EQ(actions.size(), 4);
-    EXPECT_EQ(actions[0]->menu(), find<QMenu>("Uloit1"));
-    EXPECT_EQ(actions[1], find<QAction>("Nahrt1"));
-    EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions[2]->objectName(), "N1");
-    EXPECT_EQ(actions[3], find<QAction>("KONEC1"));
+    QStringList items;
+    for (const QAction* action : tabMenu->actions())
+        items << (action->menu() ? action->menu()->objectName() : action->objectName());
+    EXPECT_EQ(items, QStringList({"Uloit1", "Nahrt1", "Nahrttextovtabtxt1", "Vloittabzeschrnky1",
+                                  "N1", "KONEC1"}));
     EXPECT_EQ(find<QMenu>("Uloit1")->title(), u("Uložit"));
     EXPECT_EQ(find<QMenu>("Info1")->title(), "Info");
 }

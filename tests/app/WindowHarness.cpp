@@ -1,5 +1,6 @@
 #include "WindowHarness.h"
 
+#include "BuildConfig.h"
 #include "RowEdit.h"
 
 #include <QAbstractButton>
@@ -89,4 +90,17 @@ QString WindowHarness::text(const char* name) const {
     if (auto* action = qobject_cast<QAction*>(object))
         return action->text();
     throw std::runtime_error(std::string("no text on ") + name);
+}
+
+QStringList WindowHarness::texts() const {
+    QStringList result;
+    for (const char* name : {"Edit1", "akordy", "struna1", "struna2", "struna3", "struna4",
+                             "struna5", "struna6", "slova", "Edit4"})
+        result << text(name);
+    return result;
+}
+
+QString captionNaming(const QString& file) {
+    const QString program = QString::fromUtf8(build_config::kProgramCaption);
+    return file.isEmpty() ? program : program + QStringLiteral("  (") + file + QLatin1Char(')');
 }

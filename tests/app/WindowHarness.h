@@ -11,6 +11,13 @@
 #include <memory>
 #include <stdexcept>
 
+inline QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The window's caption: the program and its version, then the loaded file, if any.
+QString captionNaming(const QString& file = {});
+
 // A shown main window with scripted dialogs, and the few gestures the tests need: find a
 // control by its name, click it, type into it, read it.
 class WindowHarness : public ::testing::Test {
@@ -36,6 +43,8 @@ protected:
     // Pastes through the clipboard, as a user's Ctrl+V.
     void paste(const char* name, const QString& text);
     QString text(const char* name) const;
+    // The ten texts of the document as shown: title, the eight rows, author.
+    QStringList texts() const;
     // The model text of a row or field, as Windows-1250 bytes.
     const std::string& row(tab::Row row) const { return form->document().sheet.text(row); }
 

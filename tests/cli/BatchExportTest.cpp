@@ -65,8 +65,10 @@ TEST_F(BatchExport, WritesTheTextOutputBesideEachFileAndNothingElse) {
     // A file of the user's that happens to bear a name the writing might use for itself.
     writeBytes(path("one.txt.part"), "keep me");
     EXPECT_EQ(run({path("one.tab"), path("two.tab")}), 0);
-    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 64, cp1250::builtFooter()));
-    EXPECT_EQ(readBytes(path("two.txt")), io::renderTextOutput(song("Two"), 64, cp1250::builtFooter()));
+    EXPECT_EQ(readBytes(path("one.txt")),
+              io::renderTextOutput(song("One"), 64, cp1250::builtFooter()));
+    EXPECT_EQ(readBytes(path("two.txt")),
+              io::renderTextOutput(song("Two"), 64, cp1250::builtFooter()));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(readBytes(path("one.txt.part")), "keep me");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 5);
@@ -75,7 +77,8 @@ TEST_F(BatchExport, WritesTheTextOutputBesideEachFileAndNothingElse) {
 TEST_F(BatchExport, WidthOption) {
     writeBytes(path("one.tab"), io::writeTabFile(song("One")));
     EXPECT_EQ(run({"-w", "2", path("one.tab")}), 0);
-    EXPECT_EQ(readBytes(path("one.txt")), io::renderTextOutput(song("One"), 2, cp1250::builtFooter()));
+    EXPECT_EQ(readBytes(path("one.txt")),
+              io::renderTextOutput(song("One"), 2, cp1250::builtFooter()));
     for (const char* width : {"0", "-3", "x", "12x"})
         EXPECT_EQ(run({"-w", width, path("one.tab")}), 2) << width;
     EXPECT_EQ(run({path("one.tab"), "-w"}), 2);
@@ -114,4 +117,38 @@ TEST_F(BatchExport, AStandardOutputThatCannotBeWrittenIsAFailure) {
     broken.setstate(std::ios::badbit);
     EXPECT_EQ(batch::run({"-"}, in, broken, err), 1);
     EXPECT_NE(err.str().find("nelze zapsat na standardní výstup"), std::string::npos);
+}
+
+TEST_F(BatchExport, ToTabTurnsTheExportBackIntoTheTabFile) {
+    writeBytes(path("one.txt"), io::renderTextOutput(song("One"), 3, cp1250::builtFooter()));
+    // Hand-typed, in UTF-8, with an emoji Windows-1250 has no byte for.
+    writeBytes(path("riff.txt"),
+               "Riff \xf0\x9f\x8e\xb8\n  Am\ne|-0-\nB|-1-\nG|-2-\nD|-2-\nA|-0-\nE|---\n");
+    writeBytes(path("list.txt"), "chleba\nmléko\n");
+    EXPECT_EQ(run({"--to-tab", path("one.txt"), path("list.txt"), path("riff.txt")}), 1);
+    EXPECT_EQ(readBytes(path("one.tab")), io::writeTabFile(song("One")));
+    io::TabDocument riff;
+    riff.title = "Riff ?";
+    riff.rows = {"Am ", "-0-", "-1-", "-2-", "-2-", "-0-", "---", ""};
+    EXPECT_EQ(readBytes(path("riff.tab")), io::writeTabFile(riff));
+    EXPECT_FALSE(fs::exists(path("list.tab")));
+    EXPECT_NE(err.str().find(path("list.txt") + ": není v něm žádný tab"), std::string::npos);
+    EXPECT_NE(err.str().find(path("riff.txt") + ": počet znaků nahrazených otazníkem"),
+              std::string::npos);
+    EXPECT_EQ(run({"--to-tab", "-w", "3", path("one.txt")}), 2);
+}
+
+TEST_F(BatchExport, NeverWritesOverItsInput) {
+    const std::string text = io::renderTextOutput(song("One"), 64, cp1250::builtFooter());
+    writeBytes(path("one.tab"), text); // a text tab under a tab file's name
+    EXPECT_EQ(run({"--to-tab", path("one.tab")}), 0);
+    EXPECT_EQ(readBytes(path("one.tab")), text);
+    EXPECT_EQ(readBytes(path("one.tab.tab")), io::writeTabFile(song("One")));
+
+    // The output's name is a link to the input itself.
+    writeBytes(path("two.txt"), text);
+    fs::create_symlink(path("two.txt"), path("two.tab"));
+    EXPECT_EQ(run({"--to-tab", path("two.txt")}), 1);
+    EXPECT_EQ(readBytes(path("two.txt")), text);
+    EXPECT_NE(err.str().find("týž soubor jako vstup"), std::string::npos);
 }

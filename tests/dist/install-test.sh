@@ -22,4 +22,6 @@ cp "$share/mime/packages/org.example.Strunomat.xml" "$root/mime/packages/"
 update-mime-database "$root/mime"
 grep -q 'application/x-strunomat-tab' "$root/mime/globs2"
 "$root/usr/bin/strunomat-txt" --help | grep -q 'Použití'
+# Asked from a terminal, without a display: the editor answers before it opens a window.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$root/usr/bin/strunomat" --help | grep -q 'Použití: strunomat \[SOUBOR\]'
 echo "install ok"

@@ -134,6 +134,17 @@ TEST_F(Edits, CompletionAlwaysPadsTheChordRowWithSpaces) {
     EXPECT_EQ(sheet.text(Row::akordy), "P.M.---  ");
 }
 
+TEST_F(Edits, ARiffGoesAfterTheCompletedTabAndLeavesTheLyrics) {
+    sheet.setText(Row::akordy, "A");
+    sheet.setText(Row::struna1, "0-|");
+    sheet.setText(Row::slova, "la");
+    tab::appendRiff(sheet, {"D  ", "2--", "3--", "2--", "0--", "---", "---"});
+    EXPECT_EQ(sheet.text(Row::akordy), "A   D  ");
+    EXPECT_EQ(sheet.text(Row::struna1), "0-|-2--");
+    EXPECT_EQ(sheet.text(Row::struna6), "-------");
+    EXPECT_EQ(sheet.text(Row::slova), "la");
+}
+
 TEST(MarksTest, ShortFormAloneLongFormAppended) {
     tab::EntryColumn entry;
     tab::TextField& mark = entry.field(Row::akordy);
