@@ -26,6 +26,8 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -33,6 +35,7 @@
 #include <exception>
 #include <limits>
 #include <optional>
+#include <tuple>
 
 TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), dialogs_(std::move(dialogs)),
@@ -54,6 +57,9 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     Timer1->start();
+    takeDesignTexts();
+    // From here on every change of the document can be undone; the design's texts cannot.
+    history_ = new DocumentHistory(doc_, ui->Zpt1, ui->Znovu1, this);
     wireFields();
     wireHandlers();
 
@@ -76,9 +82,11 @@ void TForm1::refuseUnstorable(RowEdit* edit) {
 template <class Edit> void TForm1::mirror(Edit* edit, const tab::TextField& field, Store store) {
     mirror_.bind(edit, &field);
     refuseUnstorable(edit);
+    history_->follow(edit, field);
     connect(edit, &Edit::textEdited, this,
             [this, edit, store = std::move(store)](const QString& text) {
                 guarded([&] {
+                    history_->typing(edit);
                     store(cp1250::encode(text));
                     mirror_.adopt(edit);
                 });
@@ -92,29 +100,43 @@ void TForm1::nameSeparator() {
             action->setObjectName(QStringLiteral("N1"));
 }
 
+std::array<QLineEdit*, 7> TForm1::entryEdits() const {
+    return {ui->znacka,        ui->struna1potvrd, ui->struna2potvrd, ui->struna3potvrd,
+            ui->struna4potvrd, ui->struna5potvrd, ui->struna6potvrd};
+}
+
+void TForm1::takeDesignTexts() {
+    // The design's initial texts become the model's, so a save writes what is shown.
+    doc_.title.set(cp1250::encode(ui->Edit1->text()));
+    doc_.author.set(cp1250::encode(ui->Edit4->text()));
+    titlePlaceholder_ = doc_.title.text();
+    authorPlaceholder_ = doc_.author.text();
+    const auto entry = entryEdits();
+    for (std::size_t i = 0; i < entry.size(); ++i)
+        doc_.entry.field(tab::EntryColumn::kFields[i]).set(cp1250::encode(entry[i]->text()));
+}
+
 void TForm1::wireFields() {
     validator_ = new FieldValidator(this);
     const auto mirrorField = [this](auto* edit, tab::TextField& field) {
-        // The design's initial text becomes the model's, so a save writes what is shown.
-        field.set(cp1250::encode(edit->text()));
         mirror(edit, field, [&field](std::string text) { field.set(text); });
     };
     mirrorField(ui->Edit1, doc_.title);
     mirrorField(ui->Edit4, doc_.author);
-    titlePlaceholder_ = doc_.title.text();
-    authorPlaceholder_ = doc_.author.text();
-
-    const std::array<QLineEdit*, 7> entryEdits{
-        ui->znacka,        ui->struna1potvrd, ui->struna2potvrd, ui->struna3potvrd,
-        ui->struna4potvrd, ui->struna5potvrd, ui->struna6potvrd};
-    for (std::size_t i = 0; i < entryEdits.size(); ++i)
-        mirrorField(entryEdits[i], doc_.entry.field(tab::EntryColumn::kFields[i]));
+    const auto entry = entryEdits();
+    for (std::size_t i = 0; i < entry.size(); ++i)
+        mirrorField(entry[i], doc_.entry.field(tab::EntryColumn::kFields[i]));
 
     for (std::size_t i = 0; i < rowEdits_.size(); ++i) {
         const auto row = static_cast<tab::Row>(i);
         mirror(rowEdits_[i], doc_.sheet.field(row),
                [this, row](std::string text) { doc_.sheet.setText(row, text); });
     }
+    // The settings keep no undo of their own either: there is one history in the window.
+    history_->takeUndoFrom(ui->Edit2);
+    history_->takeUndoFrom(ui->Edit3);
+    ui->Znovu1->setShortcuts(
+        {ui->Znovu1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 
     ui->Edit1->installEventFilter(this);
     ui->Edit4->installEventFilter(this);
@@ -125,15 +147,41 @@ void TForm1::on(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] { run(handler); });
 }
 
+template <class Sender, class Signal>
+void TForm1::step(Sender* sender, Signal signal, Handler handler, const char* label) {
+    connect(sender, signal, this, [this, handler, label] {
+        asStep(QString::fromUtf8(label), [&] { (this->*handler)(); });
+    });
+}
+
+void TForm1::asStep(const QString& label, const std::function<void()>& work) {
+    guarded([&] {
+        history_->begin(label);
+        // Closed also when the work fails halfway: what it changed stays changed, and undoable.
+        const auto close = qScopeGuard([this] { history_->commit(); });
+        work();
+    });
+}
+
 void TForm1::wireHandlers() {
-    on(ui->zapis, &QPushButton::clicked, &TForm1::zapisClick);
-    on(ui->Reset, &QPushButton::clicked, &TForm1::ResetClick);
+    step(ui->zapis, &QPushButton::clicked, &TForm1::zapisClick, "Zapiš");
+    step(ui->Reset, &QPushButton::clicked, &TForm1::ResetClick, "Reset");
+    step(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click, "Nahrát");
+    step(ui->Nahrttextovtabtxt1, &QAction::triggered, &TForm1::Nahrttextovtabtxt1Click,
+         "Nahrát textový tab");
+    step(ui->Vloittabzeschrnky1, &QAction::triggered, &TForm1::Vloittabzeschrnky1Click,
+         "Vložit tab ze schránky");
+    step(ui->takt, &QPushButton::clicked, &TForm1::taktClick, "taktová čára");
+    step(ui->sloupec, &QPushButton::clicked, &TForm1::sloupecClick, "prázdný sloupec");
+    step(ui->Button39, &QPushButton::clicked, &TForm1::Button39Click, "Backspace");
+    step(ui->Button4, &QPushButton::clicked, &TForm1::Button4Click, "Vymazat vše");
+    step(ui->Button38, &QPushButton::clicked, &TForm1::Button38Click, "Doplnění tabulatury");
+    on(ui->Zpt1, &QAction::triggered, &TForm1::Zpt1Click);
+    on(ui->Znovu1, &QAction::triggered, &TForm1::Znovu1Click);
+
     on(ui->KONEC1, &QAction::triggered, &TForm1::KONEC1Click);
     on(ui->Uloitkeditaci1, &QAction::triggered, &TForm1::Uloitkeditaci1Click);
     on(ui->Uloittextovvstuptxt1, &QAction::triggered, &TForm1::Uloittextovvstuptxt1Click);
-    on(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click);
-    on(ui->Nahrttextovtabtxt1, &QAction::triggered, &TForm1::Nahrttextovtabtxt1Click);
-    on(ui->Vloittabzeschrnky1, &QAction::triggered, &TForm1::Vloittabzeschrnky1Click);
     on(ui->Oprogramu1, &QAction::triggered, &TForm1::Oprogramu1Click);
     on(ui->Archivtabulatur1, &QAction::triggered, &TForm1::Archivtabulatur1Click);
     on(ui->Help1, &QAction::triggered, &TForm1::Help1Click);
@@ -144,25 +192,21 @@ void TForm1::wireHandlers() {
     on(ui->SpinButton2Up, &QToolButton::clicked, &TForm1::SpinButton2UpClick);
     on(ui->SpinButton2Down, &QToolButton::clicked, &TForm1::SpinButton2DownClick);
     on(ui->Button40, &QPushButton::clicked, &TForm1::Button40Click);
+    on(ui->Button41, &QPushButton::clicked, &TForm1::Button41Click);
     on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
 
-    on(ui->takt, &QPushButton::clicked, &TForm1::taktClick);
-    on(ui->sloupec, &QPushButton::clicked, &TForm1::sloupecClick);
-    on(ui->Button39, &QPushButton::clicked, &TForm1::Button39Click);
-    on(ui->Button4, &QPushButton::clicked, &TForm1::Button4Click);
-    on(ui->Button41, &QPushButton::clicked, &TForm1::Button41Click);
-    on(ui->Button38, &QPushButton::clicked, &TForm1::Button38Click);
-
-    const std::array<std::pair<QPushButton*, const tab::Mark*>, 5> marks{{
-        {ui->Button44, &tab::kPalmMutingMark},
-        {ui->Button45, &tab::kArtificialHarmonic},
-        {ui->Button46, &tab::kNaturalHarmonic},
-        {ui->znacka1, &tab::kHammerOn},
-        {ui->Button37, &tab::kPullOff},
+    // Each mark is undone under the name its label gives the technique.
+    const std::array<std::tuple<QPushButton*, QLabel*, const tab::Mark*>, 5> marks{{
+        {ui->Button44, ui->Label17, &tab::kPalmMutingMark},
+        {ui->Button45, ui->Label18, &tab::kArtificialHarmonic},
+        {ui->Button46, ui->Label19, &tab::kNaturalHarmonic},
+        {ui->znacka1, ui->Label15, &tab::kHammerOn},
+        {ui->Button37, ui->Label16, &tab::kPullOff},
     }};
-    for (const auto& [button, mark] : marks)
-        connect(button, &QPushButton::clicked, this,
-                [this, mark] { guarded([&] { tab::addMark(doc_.entry, *mark); }); });
+    for (const auto& [button, label, mark] : marks)
+        connect(button, &QPushButton::clicked, this, [this, label, mark] {
+            asStep(label->text(), [&] { tab::addMark(doc_.entry, *mark); });
+        });
 
     // The buttons in the order of the chord table: rows major, 7, m, +, dim.
     const std::array<QPushButton*, 35> chordButtons{
@@ -175,7 +219,10 @@ void TForm1::wireHandlers() {
     const auto chords = tab::chordTable();
     for (std::size_t i = 0; i < chordButtons.size(); ++i)
         connect(chordButtons[i], &QPushButton::clicked, this, [this, chord = &chords[i]] {
-            guarded([&] { tab::fillEntry(doc_.entry, *chord, ui->CheckBox1->isChecked()); });
+            const QString name =
+                QString::fromLatin1(chord->name.data(), static_cast<qsizetype>(chord->name.size()));
+            asStep(QString::fromUtf8("akord ") + name,
+                   [&] { tab::fillEntry(doc_.entry, *chord, ui->CheckBox1->isChecked()); });
         });
 }
 
@@ -199,6 +246,14 @@ void TForm1::showingErrors(const std::function<void()>& work) {
 
 void TForm1::pushToWidgets() {
     mirror_.push();
+    if (shownSource_ != doc_.source.revision()) {
+        const std::string& source = doc_.source.text();
+        setWindowTitle(source.empty() ? programCaption()
+                                      : programCaption() + QStringLiteral("  (") +
+                                            QString::fromStdString(source) + QLatin1Char(')'));
+        shownSource_ = doc_.source.revision();
+    }
+    history_->refresh();
     if (shownRowWidth_ != rowView_.width()) {
         const int pixels = scale_.toPixels(rowView_.width());
         for (RowEdit* edit : rowEdits_)
@@ -234,11 +289,10 @@ bool entersField(const QEvent* event) {
 } // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (entersField(event)) {
-        if (watched == ui->Edit1)
-            run(&TForm1::Edit1Enter);
-        else if (watched == ui->Edit4)
-            run(&TForm1::Edit4Enter);
+    if (entersField(event) && (watched == ui->Edit1 || watched == ui->Edit4)) {
+        // A prompt cleared on entry goes with the typing that follows it, as one step.
+        history_->typing(watched);
+        run(watched == ui->Edit1 ? &TForm1::Edit1Enter : &TForm1::Edit4Enter);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -351,7 +405,7 @@ const char* const kWhatATabIs =
 } // namespace
 
 void TForm1::openFile(const QString& name) {
-    guarded([&] {
+    asStep(QString::fromUtf8("Nahrát"), [&] {
         if (isTabFileName(name))
             openTabFile(name);
         else
@@ -400,7 +454,8 @@ void TForm1::takeTextFile(const QString& name, std::string_view bytes) {
 }
 
 void TForm1::takeDocument(const QString& name, const io::TabDocument& loaded) {
-    setWindowTitle(programCaption() + QStringLiteral("  (") + name + QLatin1Char(')'));
+    // Part of the document, so that undoing the load brings back the caption it replaced.
+    doc_.source.set(name.toStdString());
     replaceDocument(doc_, loaded);
 }
 
@@ -439,6 +494,18 @@ void TForm1::Button40Click() {
     else
         rowView_.shiftLeft(ShiftStep);
     scrollToEnd_ = true;
+}
+
+void TForm1::Zpt1Click() {
+    history_->undo();
+}
+
+void TForm1::Znovu1Click() {
+    history_->redo();
+}
+
+std::size_t TForm1::historyBytes() const {
+    return history_->heldBytes();
 }
 
 void TForm1::zapisClick() {

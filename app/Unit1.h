@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Document.h"
+#include "DocumentHistory.h"
 #include "FieldMirror.h"
 #include "FieldValidator.h"
 #include "RowScale.h"
@@ -38,6 +39,8 @@ public:
     const tab::Document& document() const { return doc_; }
     std::int32_t wrapWidth() const { return WrapWidth; }
     std::int32_t shiftStep() const { return ShiftStep; }
+    // What the undo history holds, in bytes.
+    std::size_t historyBytes() const;
     // The common row width in units of seven per character.
     std::int32_t rowWidth() const { return rowView_.width(); }
     int toPixels(std::int32_t units) const { return scale_.toPixels(units); }
@@ -90,6 +93,8 @@ private:
     void SpinButton2UpClick();
     void SpinButton2DownClick();
     void Button40Click();
+    void Zpt1Click();
+    void Znovu1Click();
 
     // Runs inside every write of a row that changed it.
     void rowChanged(tab::Row row);
@@ -102,6 +107,10 @@ private:
     void guarded(const std::function<void()>& work);
     void showingErrors(const std::function<void()>& work);
     template <class Sender, class Signal> void on(Sender* sender, Signal signal, Handler handler);
+    // A command that changes the document: one step of the undo history, under its label.
+    template <class Sender, class Signal>
+    void step(Sender* sender, Signal signal, Handler handler, const char* label);
+    void asStep(const QString& label, const std::function<void()>& work);
     void pushToWidgets();
 
     using Store = std::function<void(std::string)>;
@@ -111,6 +120,8 @@ private:
     void refuseUnstorable(QLineEdit* edit);
     void refuseUnstorable(RowEdit* edit);
     void nameSeparator();
+    std::array<QLineEdit*, 7> entryEdits() const;
+    void takeDesignTexts();
     void wireFields();
     void wireHandlers();
     void step(std::int32_t& value, std::int32_t delta, QLineEdit* field);
@@ -120,6 +131,9 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     tab::Document doc_;
     FieldMirror mirror_;
+    DocumentHistory* history_ = nullptr;
+    // The caption names the file the document came from; this is the name it last showed.
+    std::uint64_t shownSource_ = 0;
     FieldValidator* validator_ = nullptr;
     std::array<RowEdit*, tab::kRowCount> rowEdits_{};
     std::string titlePlaceholder_;

@@ -2,11 +2,12 @@
 
 #include "Chords.h"
 #include "ColumnWriter.h"
+#include "DocumentFiles.h"
 #include "History.h"
+#include "LongTab.h"
 #include "Measure.h"
 
-#include <algorithm>
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -14,24 +15,11 @@ constexpr int kZapisSteps = 1000;
 constexpr int kRepeats = 101;
 constexpr std::string_view kZapis = "Zapiš";
 
-// Aligned rows `columns` long, an "A" chord every four columns, there before the history is.
-void fillSheet(tab::Document& doc, int columns) {
-    const auto length = static_cast<std::size_t>(std::max(columns, 0));
-    const char* pattern[] = {"A   ", "0---", "2---", "2---", "2---", "0---", "----"};
-    for (std::size_t r = 0; r < tab::kAlignedRows.size(); ++r) {
-        std::string text;
-        while (text.size() < length)
-            text += pattern[r];
-        text.resize(length);
-        doc.sheet.setText(tab::kAlignedRows[r], text);
-    }
-}
-
 } // namespace
 
 HistoryFigures measureHistory(int columns) {
     tab::Document doc;
-    fillSheet(doc, columns);
+    replaceDocument(doc, longTab(columns));
     tab::History history(doc);
     const auto chords = tab::chordTable();
     for (int i = 0; i < kZapisSteps; ++i) {

@@ -1,5 +1,6 @@
 #include "RowEdit.h"
 
+#include "EditMenu.h"
 #include "KeyBindings.h"
 #include "RowEditAccessible.h"
 #include "SingleLine.h"
@@ -150,28 +151,24 @@ void RowEdit::setInsertFilter(std::function<bool(const QString&)> accepts) {
     accepts_ = std::move(accepts);
 }
 
+void RowEdit::setHistoryActions(QAction* undo, QAction* redo) {
+    undo_ = undo;
+    redo_ = redo;
+}
+
 QMenu* RowEdit::createStandardContextMenu() {
-    auto* menu = new QMenu(this);
-    // The keys are only shown beside the items; the row answers them itself.
-    const auto add = [this, menu](const QString& label, QKeySequence::StandardKey key, bool enabled,
-                                  auto slot) {
-        QAction* action =
-            menu->addAction(label + u'\t' + QKeySequence(key).toString(QKeySequence::NativeText));
-        action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, slot);
-    };
-    const bool editable = !readOnly_;
-    add(QStringLiteral("&Vyjmout"), QKeySequence::Cut, editable && hasSelectedText(),
-        &RowEdit::cut);
-    add(QStringLiteral("&Kopírovat"), QKeySequence::Copy, hasSelectedText(), &RowEdit::copy);
-    add(QStringLiteral("V&ložit"), QKeySequence::Paste,
-        editable && !QGuiApplication::clipboard()->text().isEmpty(), &RowEdit::paste);
-    add(QStringLiteral("&Odstranit"), QKeySequence::Delete, editable && hasSelectedText(),
-        [this] { removeSelection(); });
-    menu->addSeparator();
-    add(QStringLiteral("Vybrat &vše"), QKeySequence::SelectAll, selectionLength() < text_.size(),
-        &RowEdit::selectAll);
-    return menu;
+    EditMenu items;
+    items.editable = !readOnly_;
+    items.selection = hasSelectedText();
+    items.wholeSelected = selectionLength() == text_.size();
+    items.cut = [this] { cut(); };
+    items.copy = [this] { copy(); };
+    items.paste = [this] { paste(); };
+    items.remove = [this] { removeSelection(); };
+    items.selectAll = [this] { selectAll(); };
+    items.undo = undo_;
+    items.redo = redo_;
+    return items.create(this);
 }
 
 QRect RowEdit::characterRect(int position) const {

@@ -3,6 +3,7 @@
 #include "GlyphLayout.h"
 
 #include <QBasicTimer>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QMenu;
 class QPainter;
 class QStyleOptionFrame;
@@ -62,6 +64,9 @@ public:
     // Says whether a text that typing, pasting or an input method would insert may go in, for
     // a caller that cannot store every character.
     void setInsertFilter(std::function<bool(const QString&)> accepts);
+
+    // Undo and redo are the caller's: its actions head the context menu. Null leaves them out.
+    void setHistoryActions(QAction* undo, QAction* redo);
 
     // The Czech edit menu the right mouse button opens, for the caller to show and delete.
     QMenu* createStandardContextMenu();
@@ -138,6 +143,8 @@ private:
     int anchor_ = 0;
     bool readOnly_ = false;
     std::function<bool(const QString&)> accepts_;
+    QPointer<QAction> undo_;
+    QPointer<QAction> redo_;
 
     QString preedit_;
     int preeditCaret_ = 0;

@@ -401,6 +401,16 @@ TEST_F(RowEditMenu, ItemsEditAsTheKeysDo) {
     EXPECT_EQ(edited.size(), 2);
 }
 
+TEST_F(RowEditMenu, TheCallersUndoAndRedoHeadIt) {
+    QAction undo(QStringLiteral("Zpět: psaní"));
+    QAction redo(QStringLiteral("Znovu"));
+    redo.setEnabled(false);
+    edit.setHistoryActions(&undo, &redo);
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    EXPECT_EQ(items(menu.get()).mid(0, 3),
+              QStringList({u("Zpět: psaní"), u("Znovu -"), u("Vyjmout -")}));
+}
+
 TEST_F(RowEditMenu, TheRightButtonOpensIt) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, inside(0), edit.mapToGlobal(inside(0)));
     QApplication::sendEvent(&edit, &event);
