@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 // Everything the window asks of the user or the desktop outside its own controls. The window
@@ -23,4 +26,8 @@ public:
 
     // Hands a web or "mailto:" address to the desktop; never waits, reports nothing.
     virtual void openUrl(const QString& address) = 0;
+
+    // The print preview, from which the user prints: `paint` lays the pages out on the printer
+    // it is given, each time the preview or the printer needs them.
+    virtual void printPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
 };

@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -48,6 +50,13 @@ void QtDialogs::error(QWidget* parent, const QString& text) {
 
 QUrl desktopUrl(const QString& address) {
     return QUrl::fromUserInput(address);
+}
+
+void QtDialogs::printPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog preview(parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* printer) { paint(*printer); });
+    preview.exec();
 }
 
 void QtDialogs::openUrl(const QString& address) {

@@ -14,4 +14,5 @@ public:
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void openUrl(const QString& address) override;
+    void printPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
 };

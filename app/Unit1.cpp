@@ -11,6 +11,7 @@
 #include "FileAccess.h"
 #include "Incoming.h"
 #include "IntegerText.h"
+#include "PrintTab.h"
 #include "RowEdit.h"
 #include "Saturating.h"
 #include "StatusText.h"
@@ -27,6 +28,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPrinter>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -182,6 +184,8 @@ void TForm1::wireHandlers() {
     on(ui->KONEC1, &QAction::triggered, &TForm1::KONEC1Click);
     on(ui->Uloitkeditaci1, &QAction::triggered, &TForm1::Uloitkeditaci1Click);
     on(ui->Uloittextovvstuptxt1, &QAction::triggered, &TForm1::Uloittextovvstuptxt1Click);
+    on(ui->Tisk1, &QAction::triggered, &TForm1::Tisk1Click);
+    on(ui->UloitjakoPDFpdf1, &QAction::triggered, &TForm1::UloitjakoPDFpdf1Click);
     on(ui->Oprogramu1, &QAction::triggered, &TForm1::Oprogramu1Click);
     on(ui->Archivtabulatur1, &QAction::triggered, &TForm1::Archivtabulatur1Click);
     on(ui->Help1, &QAction::triggered, &TForm1::Help1Click);
@@ -486,6 +490,24 @@ void TForm1::Uloittextovvstuptxt1Click() {
     file_access::writeWholeFile(
         file_access::withExtension(chosen, QStringLiteral(".txt")),
         io::renderTextOutput(toTabDocument(doc_), WrapWidth, cp1250::builtFooter()));
+}
+
+void TForm1::Tisk1Click() {
+    // Laid out afresh whenever the preview asks, from the document as it stands now.
+    const io::TabDocument doc = toTabDocument(doc_);
+    const io::Footer footer = cp1250::builtFooter();
+    dialogs_->printPreview(
+        this, [&](QPrinter& printer) { print::paintTab(printer, doc, WrapWidth, footer); });
+}
+
+void TForm1::UloitjakoPDFpdf1Click() {
+    const QString chosen = dialogs_->saveFileName(this, QStringLiteral("Dokument PDF|*.pdf"));
+    if (chosen.isEmpty())
+        return;
+    const QByteArray pdf = print::pdfOf(toTabDocument(doc_), WrapWidth, cp1250::builtFooter());
+    file_access::writeWholeFile(
+        file_access::withExtension(chosen, QStringLiteral(".pdf")),
+        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 void TForm1::Button40Click() {

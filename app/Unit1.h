@@ -82,6 +82,8 @@ private:
     // One message for all the characters an import had to replace.
     void tellReplaced(std::size_t replaced);
     void Uloittextovvstuptxt1Click();
+    void Tisk1Click();
+    void UloitjakoPDFpdf1Click();
     void Oprogramu1Click();
     void Help1Click();
     void Archivtabulatur1Click();

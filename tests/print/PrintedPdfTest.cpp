@@ -2,8 +2,9 @@
 #include "PrintTab.h"
 
 #include "Cp1250.h"
+#include "PdfText.h"
 
-#include <QProcess>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -18,28 +19,14 @@ io::Footer footer() {
             "https://www.example.org/"};
 }
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished()) << program.toStdString() << " did not run";
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-struct Printed {
-    QString info;      // pdfinfo's report
-    QStringList pages; // each page's text in its layout
-};
-
-Printed printed(const io::TabDocument& doc, std::int32_t wrapWidth) {
+PdfText printed(const io::TabDocument& doc, std::int32_t wrapWidth) {
     QTemporaryDir dir;
     const QString file = dir.filePath("tab.pdf");
     QFile out(file);
     EXPECT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(print::pdfOf(doc, wrapWidth, footer()));
     out.close();
-    QStringList pages = run("pdftotext", {"-layout", file, "-"}).split(QLatin1Char('\f'));
-    pages.removeLast(); // after the last page break
-    return {run("pdfinfo", {file}), pages};
+    return readPdf(file);
 }
 
 // Lines of a page that start with a string's label, e.g. "e |".
@@ -66,7 +53,7 @@ io::TabDocument song(int columns) {
 
 TEST(PrintedPdfTest, EveryBlockIsWholeOnANumberedA4Page) {
     const io::TabDocument doc = song(4000);
-    const Printed pdf = printed(doc, 64);
+    const PdfText pdf = printed(doc, 64);
     const auto count = pdf.pages.size();
     ASSERT_GT(count, 2);
     EXPECT_TRUE(pdf.info.contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(count))));
@@ -88,7 +75,7 @@ TEST(PrintedPdfTest, EveryBlockIsWholeOnANumberedA4Page) {
 TEST(PrintedPdfTest, EmptyDocumentIsOnePageWithTitleOneBlockAndFooter) {
     io::TabDocument doc;
     doc.title = cp1250::encode(QStringLiteral("Řeka"));
-    const Printed pdf = printed(doc, 64);
+    const PdfText pdf = printed(doc, 64);
     ASSERT_EQ(pdf.pages.size(), 1);
     const QString& page = pdf.pages.first();
     EXPECT_TRUE(page.startsWith(QStringLiteral("Řeka")));
@@ -104,7 +91,7 @@ TEST(PrintedPdfTest, BlockWiderThanThePageIsScaledNotCut) {
     io::TabDocument doc;
     for (int c = 0; c < 300; ++c)
         doc.rows[1] += static_cast<char>('a' + c % 26);
-    const Printed pdf = printed(doc, 300);
+    const PdfText pdf = printed(doc, 300);
     ASSERT_EQ(pdf.pages.size(), 1);
     EXPECT_TRUE(pdf.pages.first().contains(QString::fromStdString(doc.rows[1])));
 }

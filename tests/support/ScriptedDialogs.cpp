@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
+
 namespace {
 
 QString next(std::deque<QString>& answers) {
@@ -28,6 +30,17 @@ void ScriptedDialogs::message(QWidget*, const QString& text) {
 
 void ScriptedDialogs::error(QWidget*, const QString& text) {
     errors << text;
+}
+
+void ScriptedDialogs::printPreview(QWidget*, const std::function<void(QPrinter&)>& paint) {
+    ++previews;
+    if (printTo.isEmpty())
+        return;
+    // The user prints from the preview, to a PDF file the tests can read.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printTo);
+    paint(printer);
 }
 
 void ScriptedDialogs::openUrl(const QString& address) {

@@ -18,10 +18,14 @@ public:
     QStringList messages;
     QStringList errors;
     QStringList urls;
+    // Where the preview's pages go, printed to a PDF file; how many previews were asked for.
+    QString printTo;
+    int previews = 0;
 
     QString openFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter) override;
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void openUrl(const QString& address) override;
+    void printPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
 };
