@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 
 namespace {
 
@@ -23,8 +24,8 @@ QString labelled(const char* action, std::string_view step) {
 
 } // namespace
 
-DocumentHistory::DocumentHistory(tab::Document& doc, QAction* undo, QAction* redo, QObject* parent)
-    : QObject(parent), history_(doc), undo_(undo), redo_(redo) {
+DocumentHistory::DocumentHistory(tab::Document& doc, QAction* undo, QAction* redo)
+    : history_(doc), undo_(undo), redo_(redo) {
     refresh();
 }
 
@@ -64,8 +65,18 @@ void DocumentHistory::typing(QObject* edit) {
 
 void DocumentHistory::caretMoved(const QObject* edit, int position) {
     // Typing moves the caret as it goes; a click or an arrow key takes it elsewhere.
-    if (edit == burstIn_ && position != burstCaret_)
+    if (!showing_ && edit == burstIn_ && position != burstCaret_)
         endBurst();
+}
+
+void DocumentHistory::showing(const std::function<void()>& show) {
+    showing_ = true;
+    const auto shown = qScopeGuard([this] {
+        showing_ = false;
+        if (burstIn_)
+            burstCaret_ = burstIn_->property("cursorPosition").toInt();
+    });
+    show();
 }
 
 void DocumentHistory::endBurst() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 
 class QAction;
 class QLineEdit;
@@ -18,7 +19,7 @@ class RowEdit;
 // name the step they would take and are enabled only when there is one.
 class DocumentHistory : public QObject {
 public:
-    DocumentHistory(tab::Document& doc, QAction* undo, QAction* redo, QObject* parent);
+    DocumentHistory(tab::Document& doc, QAction* undo, QAction* redo);
 
     // An edit showing a text of the document, whose typing the history records.
     void follow(QLineEdit* edit, const tab::TextField& field);
@@ -36,6 +37,10 @@ public:
 
     void undo();
     void redo();
+
+    // The window shows the model's texts: the carets it moves so are not the user's, and a burst
+    // of typing goes on from where they then stand.
+    void showing(const std::function<void()>& show);
 
     // Brings the texts and states of "Zpět" and "Znovu" up to date.
     void refresh();
@@ -59,4 +64,5 @@ private:
     // The edit typed into in the open burst, and where its caret stood after the typing.
     const QObject* burstIn_ = nullptr;
     int burstCaret_ = 0;
+    bool showing_ = false;
 };

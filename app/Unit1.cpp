@@ -11,13 +11,13 @@
 #include "FileAccess.h"
 #include "Incoming.h"
 #include "IntegerText.h"
+#include "Opening.h"
 #include "PrintTab.h"
 #include "RowEdit.h"
 #include "Saturating.h"
 #include "StatusText.h"
 #include "StructuralEdits.h"
 #include "TabFile.h"
-#include "TextImport.h"
 #include "TextOutput.h"
 #include "TextTabReader.h"
 #include "ui_Unit1.h"
@@ -61,7 +61,7 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     Timer1->start();
     takeDesignTexts();
     // From here on every change of the document can be undone; the design's texts cannot.
-    history_ = new DocumentHistory(doc_, ui->Zpt1, ui->Znovu1, this);
+    history_ = std::make_unique<DocumentHistory>(doc_, ui->Zpt1, ui->Znovu1);
     wireFields();
     wireHandlers();
 
@@ -150,7 +150,7 @@ void TForm1::on(Sender* sender, Signal signal, Handler handler) {
 }
 
 template <class Sender, class Signal>
-void TForm1::step(Sender* sender, Signal signal, Handler handler, const char* label) {
+void TForm1::command(Sender* sender, Signal signal, Handler handler, const char* label) {
     connect(sender, signal, this, [this, handler, label] {
         asStep(QString::fromUtf8(label), [&] { (this->*handler)(); });
     });
@@ -166,18 +166,18 @@ void TForm1::asStep(const QString& label, const std::function<void()>& work) {
 }
 
 void TForm1::wireHandlers() {
-    step(ui->zapis, &QPushButton::clicked, &TForm1::zapisClick, "Zapiš");
-    step(ui->Reset, &QPushButton::clicked, &TForm1::ResetClick, "Reset");
-    step(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click, "Nahrát");
-    step(ui->Nahrttextovtabtxt1, &QAction::triggered, &TForm1::Nahrttextovtabtxt1Click,
-         "Nahrát textový tab");
-    step(ui->Vloittabzeschrnky1, &QAction::triggered, &TForm1::Vloittabzeschrnky1Click,
-         "Vložit tab ze schránky");
-    step(ui->takt, &QPushButton::clicked, &TForm1::taktClick, "taktová čára");
-    step(ui->sloupec, &QPushButton::clicked, &TForm1::sloupecClick, "prázdný sloupec");
-    step(ui->Button39, &QPushButton::clicked, &TForm1::Button39Click, "Backspace");
-    step(ui->Button4, &QPushButton::clicked, &TForm1::Button4Click, "Vymazat vše");
-    step(ui->Button38, &QPushButton::clicked, &TForm1::Button38Click, "Doplnění tabulatury");
+    command(ui->zapis, &QPushButton::clicked, &TForm1::zapisClick, "Zapiš");
+    command(ui->Reset, &QPushButton::clicked, &TForm1::ResetClick, "Reset");
+    command(ui->Nahrt1, &QAction::triggered, &TForm1::Nahrt1Click, "Nahrát");
+    command(ui->Nahrttextovtabtxt1, &QAction::triggered, &TForm1::Nahrttextovtabtxt1Click,
+            "Nahrát textový tab");
+    command(ui->Vloittabzeschrnky1, &QAction::triggered, &TForm1::Vloittabzeschrnky1Click,
+            "Vložit tab ze schránky");
+    command(ui->takt, &QPushButton::clicked, &TForm1::taktClick, "taktová čára");
+    command(ui->sloupec, &QPushButton::clicked, &TForm1::sloupecClick, "prázdný sloupec");
+    command(ui->Button39, &QPushButton::clicked, &TForm1::Button39Click, "Backspace");
+    command(ui->Button4, &QPushButton::clicked, &TForm1::Button4Click, "Vymazat vše");
+    command(ui->Button38, &QPushButton::clicked, &TForm1::Button38Click, "Doplnění tabulatury");
     on(ui->Zpt1, &QAction::triggered, &TForm1::Zpt1Click);
     on(ui->Znovu1, &QAction::triggered, &TForm1::Znovu1Click);
 
@@ -249,7 +249,7 @@ void TForm1::showingErrors(const std::function<void()>& work) {
 }
 
 void TForm1::pushToWidgets() {
-    mirror_.push();
+    history_->showing([this] { mirror_.push(); });
     if (shownSource_ != doc_.source.revision()) {
         const std::string& source = doc_.source.text();
         setWindowTitle(source.empty() ? programCaption()
@@ -399,10 +399,6 @@ void TForm1::Uloitkeditaci1Click() {
 
 namespace {
 
-bool isTabFileName(const QString& name) {
-    return name.endsWith(QStringLiteral(".tab"), Qt::CaseSensitive);
-}
-
 const char* const kWhatATabIs =
     "Tab tvoří šest řádků strun pod sebou, od e po E, například „e|--0--“.";
 
@@ -410,10 +406,11 @@ const char* const kWhatATabIs =
 
 void TForm1::openFile(const QString& name) {
     asStep(QString::fromUtf8("Nahrát"), [&] {
-        if (isTabFileName(name))
+        // A desktop hands over "SONG.TAB" as readily as "song.tab".
+        if (name.endsWith(QStringLiteral(".tab"), Qt::CaseInsensitive))
             openTabFile(name);
         else
-            takeTextFile(name, file_access::readWholeFile(name));
+            openTextFile(name);
     });
 }
 
@@ -421,7 +418,7 @@ void TForm1::Nahrt1Click() {
     const QString name = dialogs_->openFileName(this, QStringLiteral("tabulatury|*.tab"));
     if (name.isEmpty())
         return;
-    if (!isTabFileName(name)) {
+    if (!name.endsWith(QStringLiteral(".tab"), Qt::CaseSensitive)) {
         dialogs_->message(this, QString::fromUtf8("Musíte vybrat soubor s příponou .tab!"));
         return;
     }
@@ -432,35 +429,29 @@ void TForm1::Nahrttextovtabtxt1Click() {
     const QString name =
         dialogs_->openFileName(this, QString::fromUtf8("Textové taby|*.txt|Všechny soubory|*"));
     if (!name.isEmpty())
-        takeTextFile(name, file_access::readWholeFile(name));
+        openTextFile(name);
 }
 
 void TForm1::openTabFile(const QString& name) {
-    // Read and parsed whole before anything in the window changes.
-    const std::string bytes = file_access::readWholeFile(name);
     // Many tabs shared as .tab files are plain text; any file in our own layout is not.
-    if (io::isTextTabFile(bytes))
-        takeTextFile(name, bytes);
-    else
-        takeDocument(name, io::readTabFile(bytes));
+    take(name, cp1250::openTab(file_access::readWholeFile(name)));
 }
 
-void TForm1::takeTextFile(const QString& name, std::string_view bytes) {
-    const cp1250::Incoming in = cp1250::fromFile(bytes);
-    const std::optional<io::TabDocument> imported = io::importText(in.bytes);
-    if (!imported) {
+void TForm1::openTextFile(const QString& name) {
+    take(name, cp1250::openText(file_access::readWholeFile(name)));
+}
+
+void TForm1::take(const QString& name, const cp1250::Opened& opened) {
+    // The file was read and parsed whole before this: a refused or failed load changes nothing.
+    if (!opened.doc) {
         dialogs_->message(this, QString::fromUtf8("V souboru „%1“ není žádný tab. ").arg(name) +
                                     QString::fromUtf8(kWhatATabIs));
         return;
     }
-    takeDocument(name, *imported);
-    tellReplaced(in.replaced);
-}
-
-void TForm1::takeDocument(const QString& name, const io::TabDocument& loaded) {
     // Part of the document, so that undoing the load brings back the caption it replaced.
     doc_.source.set(name.toStdString());
-    replaceDocument(doc_, loaded);
+    replaceDocument(doc_, *opened.doc);
+    tellReplaced(opened.replaced);
 }
 
 void TForm1::Vloittabzeschrnky1Click() {
@@ -496,8 +487,11 @@ void TForm1::Tisk1Click() {
     // Laid out afresh whenever the preview asks, from the document as it stands now.
     const io::TabDocument doc = toTabDocument(doc_);
     const io::Footer footer = cp1250::builtFooter();
-    dialogs_->printPreview(
-        this, [&](QPrinter& printer) { print::paintTab(printer, doc, WrapWidth, footer); });
+    // The pages are painted from within the preview's own event loop, where nothing thrown
+    // may pass; what goes wrong is shown there.
+    dialogs_->printPreview(this, [&](QPrinter& printer) {
+        showingErrors([&] { print::paintTab(printer, doc, WrapWidth, footer); });
+    });
 }
 
 void TForm1::UloitjakoPDFpdf1Click() {

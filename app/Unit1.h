@@ -5,10 +5,10 @@
 #include "DocumentHistory.h"
 #include "FieldMirror.h"
 #include "FieldValidator.h"
+#include "Opening.h"
 #include "RowScale.h"
 #include "RowView.h"
 #include "RunningTime.h"
-#include "TabDocument.h"
 
 #include <QMainWindow>
 
@@ -77,8 +77,8 @@ private:
     // Loading: a tab file in our layout or a text tab under a ".tab" name; a text file; the
     // document either gives, with the caption naming its file.
     void openTabFile(const QString& name);
-    void takeTextFile(const QString& name, std::string_view bytes);
-    void takeDocument(const QString& name, const io::TabDocument& loaded);
+    void openTextFile(const QString& name);
+    void take(const QString& name, const cp1250::Opened& opened);
     // One message for all the characters an import had to replace.
     void tellReplaced(std::size_t replaced);
     void Uloittextovvstuptxt1Click();
@@ -111,7 +111,7 @@ private:
     template <class Sender, class Signal> void on(Sender* sender, Signal signal, Handler handler);
     // A command that changes the document: one step of the undo history, under its label.
     template <class Sender, class Signal>
-    void step(Sender* sender, Signal signal, Handler handler, const char* label);
+    void command(Sender* sender, Signal signal, Handler handler, const char* label);
     void asStep(const QString& label, const std::function<void()>& work);
     void pushToWidgets();
 
@@ -133,7 +133,8 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     tab::Document doc_;
     FieldMirror mirror_;
-    DocumentHistory* history_ = nullptr;
+    // Declared after the document it follows, so it is gone before the document is.
+    std::unique_ptr<DocumentHistory> history_;
     // The caption names the file the document came from; this is the name it last showed.
     std::uint64_t shownSource_ = 0;
     FieldValidator* validator_ = nullptr;

@@ -181,29 +181,41 @@ std::string randomBytes(std::size_t size) {
     return bytes;
 }
 
-// Files nobody should feed the editor: the window must not freeze on them for over a second.
-void benchHostile(const QDir& dir, std::vector<Result>& results) {
-    io::TabDocument million;
-    for (auto& row : million.rows)
-        row = std::string(1000000, '-');
-    const std::vector<std::pair<std::string, std::string>> files{
-        {"load 5 MB of random bytes", randomBytes(5 * 1024 * 1024)},
-        {"load rows of 1,000,000 chars", io::writeTabFile(million)},
-    };
+using Files = std::vector<std::pair<std::string, std::string>>;
+using Reader = std::function<void(const std::string& bytes)>;
+
+// Each file opened through a menu item of a cleared window, beside the same file read without
+// it. None may freeze the window for over a second.
+void benchOpening(const QDir& dir, const char* item, const char* fileName, const Files& files,
+                  const Reader& alone, std::vector<Result>& results) {
     WindowBench w;
     for (const auto& [action, bytes] : files) {
-        const std::string name = dir.filePath("hostile.tab").toStdString();
+        const std::string name = dir.filePath(fileName).toStdString();
         writeFile(name, bytes);
         const QString file = QString::fromStdString(name);
         results.push_back(measure(
-            action, 0, [&] { w.trigger("Nahrt1", w.dialogs_->openAnswers, file); },
-            [&] { (void)io::readTabFile(readFile(name)); }, 1000.0,
+            action, 0, [&] { w.trigger(item, w.dialogs_->openAnswers, file); },
+            [&] { alone(readFile(name)); }, 1000.0,
             [&] {
                 w.click("Button4");
                 settle();
             },
             3));
     }
+}
+
+// Files nobody should feed the editor.
+void benchHostile(const QDir& dir, std::vector<Result>& results) {
+    io::TabDocument million;
+    for (auto& row : million.rows)
+        row = std::string(1000000, '-');
+    const Files files{
+        {"load 5 MB of random bytes", randomBytes(5 * 1024 * 1024)},
+        {"load rows of 1,000,000 chars", io::writeTabFile(million)},
+    };
+    benchOpening(
+        dir, "Nahrt1", "hostile.tab", files,
+        [](const std::string& bytes) { (void)io::readTabFile(bytes); }, results);
 }
 
 // A text tab as people type it, in UTF-8 and about `size` bytes long: chords over blocks of six
@@ -225,26 +237,16 @@ std::string typedTextTab(std::size_t size) {
 }
 
 // Text files from anywhere, imported through the menu: a realistic one of 5 MB and 5 MB of
-// noise, which is refused. Either must be over within a second.
+// noise, which is refused.
 void benchImport(const QDir& dir, std::vector<Result>& results) {
-    const std::vector<std::pair<std::string, std::string>> files{
+    const Files files{
         {"import 5 MB text tab", typedTextTab(5 * 1024 * 1024)},
         {"import 5 MB of random bytes", randomBytes(5 * 1024 * 1024)},
     };
-    WindowBench w;
-    for (const auto& [action, bytes] : files) {
-        const std::string name = dir.filePath("typed.txt").toStdString();
-        writeFile(name, bytes);
-        const QString file = QString::fromStdString(name);
-        results.push_back(measure(
-            action, 0, [&] { w.trigger("Nahrttextovtabtxt1", w.dialogs_->openAnswers, file); },
-            [&] { (void)io::importText(cp1250::fromFile(readFile(name)).bytes); }, 1000.0,
-            [&] {
-                w.click("Button4");
-                settle();
-            },
-            3));
-    }
+    benchOpening(
+        dir, "Nahrttextovtabtxt1", "typed.txt", files,
+        [](const std::string& bytes) { (void)io::importText(cp1250::fromFile(bytes).bytes); },
+        results);
 }
 
 // Undo and redo through the window on a long tab, after 1,000 broken chords each written with

@@ -2,9 +2,8 @@
 
 #include "BuiltFooter.h"
 #include "FileAccess.h"
-#include "Incoming.h"
+#include "Opening.h"
 #include "TabFile.h"
-#include "TextImport.h"
 #include "TextOutput.h"
 
 #include <QFile>
@@ -86,19 +85,18 @@ struct Conversion {
     std::int32_t width;
     io::Footer footer;
 
+    // Files are read as the editor opens them: a tab file as "Nahrát", a text as the import.
     std::string operator()(const std::string& bytes, const std::string& name,
                            std::ostream& err) const {
-        if (!toTab)
-            return io::renderTextOutput(io::readTabFile(bytes), width, footer);
-        const cp1250::Incoming in = cp1250::fromFile(bytes);
-        const std::optional<io::TabDocument> doc = io::importText(in.bytes);
-        if (!doc)
+        const cp1250::Opened opened = toTab ? cp1250::openText(bytes) : cp1250::openTab(bytes);
+        if (!opened.doc)
             throw Failure("není v něm žádný tab (šest řádků strun pod sebou, od e po E)");
-        if (in.replaced > 0)
+        if (opened.replaced > 0)
             err << "strunomat-txt: " << name
                 << ": počet znaků nahrazených otazníkem, protože je kódování Windows-1250 nemá: "
-                << in.replaced << '\n';
-        return io::writeTabFile(*doc);
+                << opened.replaced << '\n';
+        return toTab ? io::writeTabFile(*opened.doc)
+                     : io::renderTextOutput(*opened.doc, width, footer);
     }
 };
 

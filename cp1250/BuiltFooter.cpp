@@ -5,12 +5,17 @@
 
 namespace cp1250 {
 
+io::Footer footerOf(const char* program, const char* author, const char* email,
+                    const char* homePage) {
+    return {encode(QString::fromUtf8(program)),
+            encode(QString::fromUtf8(author) + QStringLiteral(" (e-mail: ") +
+                   QString::fromUtf8(email) + QLatin1Char(')')),
+            encode(QString::fromUtf8(homePage))};
+}
+
 io::Footer builtFooter() {
-    const auto text = [](const QString& utf8) { return encode(utf8); };
-    return {text(QString::fromUtf8(build_config::kProgramCaption)),
-            text(QString::fromUtf8(build_config::kAuthor) + QStringLiteral(" (e-mail: ") +
-                 QString::fromUtf8(build_config::kEmail) + QLatin1Char(')')),
-            text(QString::fromUtf8(build_config::kHomePage))};
+    return footerOf(build_config::kProgramCaption, build_config::kAuthor, build_config::kEmail,
+                    build_config::kHomePage);
 }
 
 } // namespace cp1250

@@ -10,7 +10,7 @@ namespace io {
 
 // Our own text output gives back all ten texts; any other text gives its tab blocks as the
 // chord and string rows, with the title found above them and no lyrics or author. nullopt when
-// the text is neither.
+// the text is neither; std::length_error when its tab would be wider than the text is long.
 std::optional<TabDocument> importText(std::string_view bytes);
 
 // Whether a file chosen as a tab file is a text tab rather than the program's own records:

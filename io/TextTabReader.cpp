@@ -5,6 +5,7 @@
 #include "TextLines.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace io {
 
@@ -26,8 +27,16 @@ std::string titleAmong(std::string_view bytes, std::size_t end) {
     return {};
 }
 
+// Tabs widen a text up to eightfold and a chord may stand far right of its strings, so a text
+// could ask for rows many times its own size. No tab typed by hand has more columns than its
+// text has characters; a text that would is refused before its rows are padded out.
+std::size_t widestTabFor(std::string_view bytes) {
+    constexpr std::size_t kAlwaysAllowed = 64 * 1024;
+    return std::max(bytes.size(), kAlwaysAllowed);
+}
+
 // Appends the block's seven rows and brings them to one length again.
-void appendBlock(TextTab& tab, const TabBlock& block) {
+void appendBlock(TextTab& tab, const TabBlock& block, std::size_t widest) {
     std::size_t firstColumn = 0;
     for (std::size_t s = 0; s < kStringCount; ++s) {
         const std::string_view line = block.strings[s];
@@ -43,6 +52,9 @@ void appendBlock(TextTab& tab, const TabBlock& block) {
     std::size_t length = 0;
     for (const std::string& row : tab.aligned)
         length = std::max(length, row.size());
+    if (length > widest)
+        throw std::length_error("Tab v textu je příliš široký: měl by víc sloupců, než má text "
+                                "znaků. Nenačte se.");
     for (std::size_t r = 0; r < tab.aligned.size(); ++r)
         tab.aligned[r].resize(length, r == 0 ? ' ' : '-');
 }
@@ -57,8 +69,9 @@ std::optional<TextTab> readTextTab(std::string_view bytes) {
 
     TextTab tab;
     tab.title = titleAmong(bytes, block->firstLine - (block->chordLine ? 1 : 0));
+    const std::size_t widest = widestTabFor(bytes);
     for (; block; block = blocks.next())
-        appendBlock(tab, *block);
+        appendBlock(tab, *block, widest);
     return tab;
 }
 

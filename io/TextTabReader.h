@@ -20,6 +20,8 @@ struct TextTab {
 // Every block of the text, one after another, each brought to its longest row ("-" on the
 // strings, " " on the chords); the title is the first non-blank line above the first block
 // other than its chord line. Every other line is left out. nullopt when there is no block.
+// Throws std::length_error, with a Czech message, when tabs or far-flung chords would make the
+// rows wider than the text is long.
 std::optional<TextTab> readTextTab(std::string_view bytes);
 
 } // namespace io

@@ -20,7 +20,8 @@ namespace print {
 int paintTab(QPagedPaintDevice& device, const io::TabDocument& doc, std::int32_t wrapWidth,
              const io::Footer& footer);
 
-// The PDF of the tab on A4 portrait, as bytes.
+// The PDF of the tab on A4 portrait, as bytes. Throws, with a Czech message, when it cannot be
+// made.
 QByteArray pdfOf(const io::TabDocument& doc, std::int32_t wrapWidth, const io::Footer& footer);
 
 } // namespace print

@@ -158,6 +158,10 @@ void History::close() {
         step.edits.shrink_to_fit();
         for (FieldEdit& e : step.edits)
             e.edit.shrink();
+        // What growing reserved is given back, and no longer counted.
+        held_ -= step.held;
+        step.held = stepCost(step);
+        held_ += step.held;
     }
     open_ = Open::none;
     openLabel_.clear();

@@ -18,7 +18,8 @@ public:
 
     // The later changes of the step undid this one.
     bool empty() const { return bytes_.empty(); }
-    std::size_t bytes() const { return bytes_.size(); }
+    // What the edit takes in memory: while a step grows, room reserved ahead counts too.
+    std::size_t bytes() const { return bytes_.capacity(); }
 
     // Folds a later change of the same text into this edit. `current` is the text as it stands
     // between the two; the later change replaces `removed` at `at` in it with `inserted`. Either

@@ -9,9 +9,11 @@
 
 namespace tab {
 
-// One single-line text of the document, held as Windows-1250 bytes. Edits only ever touch the
-// end of a text or replace it whole, so a write is "keep the first n bytes, then add these":
-// appending one filler to a long row costs one byte, not a copy of the row.
+// One single-line text of the document, held as Windows-1250 bytes. The editing operations only
+// ever touch the end of a text or replace it whole, so a write is "keep the first n bytes, then
+// add these": appending one filler to a long row costs one byte, not a copy of the row. Only
+// the bytes that really differ are replaced, so undoing an edit in the middle of a row is cheap
+// too.
 class TextField {
 public:
     const std::string& text() const { return text_; }

@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
@@ -17,9 +16,6 @@ using tab::Row;
 
 class FileMenu : public WindowHarness {
 protected:
-    QTemporaryDir dir;
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
     void writeSong() {
         retype("Edit1", u("Píseň; první"));
         retype("Edit4", u("Žluťoučký kůň"));

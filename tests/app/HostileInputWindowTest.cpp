@@ -3,8 +3,6 @@
 #include "FileBytes.h"
 #include "TabFile.h"
 
-#include <QTemporaryDir>
-
 #include <random>
 
 namespace {
@@ -21,18 +19,16 @@ std::string randomBytes(std::size_t size, unsigned seed) {
 
 class HostileInput : public WindowHarness {
 protected:
-    QTemporaryDir dir;
-
     // Loads the file through the menu, saves it under another name and returns what was saved.
     std::string loadAndSave(const std::string& bytes, const char* saveAs) {
-        const QString source = dir.filePath("source.tab");
+        const QString source = path("source.tab");
         writeBytes(source, bytes);
         dialogs->openAnswers.push_back(source);
         trigger("Nahrt1");
-        dialogs->saveAnswers.push_back(dir.filePath(saveAs));
+        dialogs->saveAnswers.push_back(path(saveAs));
         trigger("Uloitkeditaci1");
         EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("; ").toStdString();
-        return bytesOf(dir.filePath(saveAs));
+        return bytesOf(path(saveAs));
     }
 };
 

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -38,9 +37,6 @@ const char* const kNoTab = "Nákup: chleba, mléko\nZavolat Petrovi\n";
 
 class TextTabs : public WindowHarness {
 protected:
-    QTemporaryDir dir;
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
     void import(const QString& file) {
         dialogs->openAnswers.push_back(file);
         trigger("Nahrttextovtabtxt1");

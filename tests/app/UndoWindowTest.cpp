@@ -8,13 +8,10 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 
 class Undo : public WindowHarness {
 protected:
-    QTemporaryDir dir;
-
     // Every text the history covers, as the window shows it, and the caption.
     QStringList state() const {
         QStringList all = texts();
@@ -103,6 +100,11 @@ TEST_F(Undo, TypingIsOneStepPerBurst) {
     // Entering the title clears its prompt; the prompt and what is typed after it go together.
     const QString prompt = text("Edit1");
     type("Edit1", "Song");
+    undo();
+    EXPECT_EQ(text("Edit1"), prompt);
+    // Entered again with the caret left further in: the cleared prompt still goes with the typing.
+    find("zapis")->setFocus();
+    type("Edit1", "X");
     undo();
     EXPECT_EQ(text("Edit1"), prompt);
 

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,10 @@ protected:
     // The model text of a row or field, as Windows-1250 bytes.
     const std::string& row(tab::Row row) const { return form->document().sheet.text(row); }
 
+    // A folder of the test's own for the files it opens and saves.
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
     ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<TForm1> form;
+    QTemporaryDir dir;
 };

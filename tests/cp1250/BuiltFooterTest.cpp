@@ -1,12 +1,11 @@
 #include "BuiltFooter.h"
 
-#include "BuildConfig.h"
-
 #include <gtest/gtest.h>
 
-TEST(BuiltFooterTest, NamesTheProgramAContactAndTheSite) {
-    const io::Footer footer = cp1250::builtFooter();
-    EXPECT_EQ(footer.program, build_config::kProgramCaption);
-    EXPECT_NE(footer.credit.find("(e-mail: "), std::string::npos);
-    EXPECT_EQ(footer.web.rfind("https://", 0), 0u);
+TEST(BuiltFooterTest, AConfiguredNameWithCzechLettersComesOutInWindows1250) {
+    const io::Footer footer =
+        cp1250::footerOf("Strunomat 2.0 CZ", "Jan Nov\xc3\xa1k", "jan@example.cz", "https://x.cz/");
+    EXPECT_EQ(footer.program, "Strunomat 2.0 CZ");
+    EXPECT_EQ(footer.credit, "Jan Nov\xe1k (e-mail: jan@example.cz)");
+    EXPECT_EQ(footer.web, "https://x.cz/");
 }

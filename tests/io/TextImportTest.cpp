@@ -32,8 +32,9 @@ TabDocument tabLookalike() {
 } // namespace
 
 TEST(TextImportTest, OurOutputGivesAllTenTextsAndATextTabItsRows) {
-    EXPECT_EQ(io::importText(io::renderTextOutput(tabLookalike(), 3, {"Strunomat", "credit", "web"})),
-              tabLookalike());
+    EXPECT_EQ(
+        io::importText(io::renderTextOutput(tabLookalike(), 3, {"Strunomat", "credit", "web"})),
+        tabLookalike());
 
     TabDocument fromTab;
     fromTab.title = "Song";

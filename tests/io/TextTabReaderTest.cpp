@@ -147,3 +147,11 @@ TEST(TextTabReaderTest, ChordsKeepTheirTabColumnAndMoveRightOnlyToStayApart) {
         EXPECT_EQ(row, "Em " + std::string(c.row)) << c.line;
     }
 }
+
+TEST(TextTabReaderTest, RowsWiderThanTheTextIsLongAreRefused) {
+    const std::string strings = "e|0\nB|1\nG|0\nD|2\nA|3\nE|-\n";
+    // Every tab widens the chord line by eight columns.
+    const std::string farChord = std::string(100000, '\t') + "Am\n" + strings;
+    EXPECT_THROW((void)io::readTextTab(farChord), std::length_error);
+    EXPECT_TRUE(io::readTextTab(std::string(1000, '\t') + "Am\n" + strings));
+}
