@@ -34,6 +34,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -266,22 +267,16 @@ void benchUndo(int columns, const QDir& dir, std::vector<Result>& results, std::
     windowBytes = w.form_->historyBytes();
     const HistoryFigures alone = measureHistory(columns);
     modelBytes = alone.bytesAfter1000Zapis;
-    auto* undo = w.find<QAction>("Zpt1");
-    auto* redo = w.find<QAction>("Znovu1");
-    results.push_back({"undo", columns,
-                       medianMs(kRepeats,
-                                [&] {
-                                    undo->trigger();
-                                    settle();
-                                }),
-                       alone.undoMs, 8.0});
-    results.push_back({"redo", columns,
-                       medianMs(kRepeats,
-                                [&] {
-                                    redo->trigger();
-                                    settle();
-                                }),
-                       alone.redoMs, 8.0});
+    const std::tuple<const char*, const char*, double> actions[] = {
+        {"undo", "Zpt1", alone.undoMs}, {"redo", "Znovu1", alone.redoMs}};
+    for (const auto& [action, item, aloneMs] : actions) {
+        QAction* menuItem = w.find<QAction>(item);
+        const double ms = medianMs(kRepeats, [&] {
+            menuItem->trigger();
+            settle();
+        });
+        results.push_back({action, columns, ms, aloneMs, 8.0});
+    }
 }
 
 double startupMs(const QString& program) {
