@@ -25,18 +25,12 @@ protected:
         dialogs->saveAnswers.push_back(name);
         trigger("UloitjakoPDFpdf1");
     }
-    // The song's pages: its header and lyrics, its six blocks, each page numbered.
+    // The song's pages: its header and lyrics, and its six blocks at the width in force.
     static void expectTheSong(const PdfText& pdf) {
         ASSERT_FALSE(pdf.pages.isEmpty());
         EXPECT_TRUE(pdf.pages.first().startsWith(u("Píseň o koni\nJiří")));
         EXPECT_TRUE(pdf.pages.first().contains(u("kůň úpěl")));
-        qsizetype blocks = 0;
-        for (qsizetype p = 0; p < pdf.pages.size(); ++p) {
-            blocks += pdf.pages[p].count(QStringLiteral("e |"));
-            EXPECT_TRUE(pdf.pages[p].contains(
-                QStringLiteral("strana %1 z %2").arg(p + 1).arg(pdf.pages.size())));
-        }
-        EXPECT_EQ(blocks, 6);
+        EXPECT_EQ(pdf.pages.join(QString()).count(QStringLiteral("e |")), 6);
     }
 };
 

@@ -66,25 +66,6 @@ TEST_F(TextTabs, ImportTakesTitleAndRowsAndLeavesTheRest) {
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }
 
-TEST_F(TextTabs, OurOwnExportComesBackWhole) {
-    retype("Edit1", u("Večerníček"));
-    retype("Edit4", u("Šárka"));
-    click("Button9");
-    click("zapis");
-    click("takt");
-    type("akordy", "e |  Am");
-    type("slova", u("hajaja  "));
-    const QStringList before = texts();
-    for (const char* width : {"1", "5", "64"}) {
-        retype("Edit2", width);
-        dialogs->saveAnswers.push_back(path("song"));
-        trigger("Uloittextovvstuptxt1");
-        click("Button4");
-        import(path("song.txt"));
-        EXPECT_EQ(texts(), before) << "width " << width;
-    }
-}
-
 TEST_F(TextTabs, AFileWithoutATabIsRefusedAndChangesNothing) {
     writeBytes(path("list.txt"), kNoTab);
     type("struna1", "0-2");

@@ -31,16 +31,6 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
 
 } // namespace
 
-TEST(TextOutputReaderTest, OutputReadsBackAsTheTenTextsAtAnyWidth) {
-    for (const std::int32_t width : {-3, 1, 2, 5, 64, 10000}) {
-        EXPECT_EQ(io::readTextOutput(io::renderTextOutput(awkward(), width, kFooter)), awkward())
-            << "width " << width;
-        EXPECT_EQ(io::readTextOutput(io::renderTextOutput(TabDocument{}, width, {"", "|", ""})),
-                  TabDocument{})
-            << "width " << width;
-    }
-}
-
 TEST(TextOutputReaderTest, LfLineEndsAndAMissingLastLineEndAreAccepted) {
     std::string lf = io::renderTextOutput(awkward(), 8, kFooter);
     for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;)

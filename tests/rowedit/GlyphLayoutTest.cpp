@@ -1,6 +1,5 @@
 #include "GlyphLayout.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 
 #include <gtest/gtest.h>
@@ -22,13 +21,6 @@ void expectPlacedByTheirAdvances(const GlyphLayout& layout, const QString& text)
 }
 
 } // namespace
-
-TEST(GlyphLayout, AFixedPitchFontPlacesByArithmetic) {
-    GlyphLayout layout;
-    layout.setFont(QFont(QStringLiteral("Monospace"), 10), QString(200000, u'-'));
-    ASSERT_TRUE(layout.fixedPitch());
-    EXPECT_DOUBLE_EQ(layout.x(123456), 123456 * layout.advance());
-}
 
 TEST(GlyphLayout, EditsAnywhereInAProportionalFontPlaceAsAFreshLayout) {
     GlyphLayout layout;

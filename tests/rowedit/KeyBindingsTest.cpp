@@ -49,12 +49,3 @@ TEST(KeyBindings, KeysMeanWhatTheyDoInALineEdit) {
             << QKeySequence(c.key).toString().toStdString();
     }
 }
-
-TEST(KeyBindings, AReadOnlyEditorLeavesTheKeysThatWouldChangeItsText) {
-    for (Action action :
-         {Action::Type, Action::Paste, Action::Cut, Action::DeleteLeft, Action::DeleteWordRight})
-        EXPECT_TRUE(key_bindings::answers(action, false) && !key_bindings::answers(action, true));
-    for (Action action : {Action::Copy, Action::SelectAll, Action::Left, Action::End})
-        EXPECT_TRUE(key_bindings::answers(action, true));
-    EXPECT_FALSE(key_bindings::answers(Action::None, false));
-}

@@ -27,12 +27,3 @@ TEST(WordSteps, CrossARunOfLikeCharactersAndTheSpacesAfterIt) {
         EXPECT_EQ(word_steps::left(text, c.from), c.left) << c.text << " from " << c.from;
     }
 }
-
-TEST(WordSteps, AroundFindsTheRunHoldingACharacter) {
-    const QString text = QString::fromUtf8("la  příliš--12");
-    EXPECT_EQ(word_steps::around(text, 0), std::make_pair(0, 2));
-    EXPECT_EQ(word_steps::around(text, 2), std::make_pair(2, 4));
-    EXPECT_EQ(word_steps::around(text, 6), std::make_pair(4, 10)); // Czech letters are letters
-    EXPECT_EQ(word_steps::around(text, 10), std::make_pair(10, 12));
-    EXPECT_EQ(word_steps::around(text, 13), std::make_pair(12, 14));
-}
